@@ -1,0 +1,10 @@
+# Fails when a source file of a computational layer includes a Qt header.
+foreach(layer core operations fit plot)
+  file(GLOB_RECURSE files "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp")
+  foreach(f ${files})
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+    if(hits)
+      message(FATAL_ERROR "${f} includes Qt: ${hits}")
+    endif()
+  endforeach()
+endforeach()

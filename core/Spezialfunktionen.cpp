@@ -1,0 +1,121 @@
+#include "Spezialfunktionen.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr Extended Int32Max = 2147483647;
+
+// b^n by square-and-multiply; never squares past the last bit, so an infinity means the
+// result itself is beyond the extended range.
+Extended GanzePotenz(Extended b, uint32_t n) {
+  Extended r = 1;
+  for (;;) {
+    if (n & 1u) r *= b;
+    n >>= 1;
+    if (n == 0) return r;
+    b *= b;
+  }
+}
+
+Extended NegativeGanzePotenz(Extended b, uint32_t n) {
+  const Extended nenner = GanzePotenz(b, n);
+  if (std::isinf(nenner)) return 0; // the true result underflows
+  if (nenner == 0)
+    Gleitkommafehler(b == 0 ? TGleitkommaArt::DivisionDurchNull : TGleitkommaArt::Ueberlauf);
+  return 1 / nenner;
+}
+
+} // namespace
+
+Extended Hoch(Extended b, Extended p) {
+  if (p == 0) return 1;
+  if (b == 0 && p > 0) return 0;
+  const bool ganz = std::nearbyint(p) == p;
+  if (ganz && std::fabs(p) <= Int32Max) {
+    const auto n = static_cast<uint32_t>(std::fabs(p));
+    return Pruefe(p > 0 ? GanzePotenz(b, n) : NegativeGanzePotenz(b, n));
+  }
+  if (b == 0)
+    Gleitkommafehler(ganz ? TGleitkommaArt::DivisionDurchNull : TGleitkommaArt::Ungueltig);
+  if (b < 0) Gleitkommafehler(TGleitkommaArt::Ungueltig);
+  return Pruefe(std::pow(b, p));
+}
+
+Extended Potenz(Extended b, Extended p) {
+  b = std::fabs(b);
+  if (b == 0) return 0;
+  try {
+    return Hoch(b, p);
+  } catch (const TGleitkommaFehler&) {
+    return 0;
+  }
+}
+
+uint32_t Fakultaet(uint8_t n) {
+  uint32_t f = 1;
+  for (uint32_t i = 2; i <= n; ++i) f *= i;
+  return f;
+}
+
+uint32_t BinomialGanz(uint8_t n, uint8_t k) {
+  const uint32_t d = Fakultaet(k) * Fakultaet(static_cast<uint8_t>(n - k));
+  return d == 0 ? 0 : Fakultaet(n) / d;
+}
+
+double Binomial(double n, double k) {
+  const int64_t nGanz = RundeGanz(n);
+  const int64_t kGanz = RundeGanz(k);
+  if (nGanz == n && kGanz == k)
+    return BinomialGanz(static_cast<uint8_t>(nGanz), static_cast<uint8_t>(kGanz));
+  const Extended t = static_cast<Extended>(Gamma(k + 1)) * Gamma(AlsDouble(Extended(n) - k + 1));
+  if (t == 0) return 0;
+  return AlsDouble(Teile(Gamma(n + 1), t));
+}
+
+namespace {
+
+// Stirling's formula for Γ(y + 1), y > 0.
+Extended Stirling(Extended y) {
+  const Extended wurzel2Pi = std::sqrt(2 * std::numbers::pi_v<Extended>);
+  return EHoch(y * Ln(y) - y + Ln(std::sqrt(y)) + Ln(wurzel2Pi) + (1.0L / 12) / y);
+}
+
+double GammaFamilie(int8_t modus, double x) {
+  const Extended y = static_cast<Extended>(x) - 1;
+  const int64_t yGanz = RundeGanz(y);
+  if (yGanz == y && modus == 0) return Fakultaet(static_cast<uint8_t>(yGanz));
+  if (y <= 0) return 0;
+  switch (modus) {
+  case 0:
+    return AlsDouble(Stirling(y));
+  case -1: {
+    const Extended psi = Ln(y) - (1.0L / 12) / y / y + 0.5L / y;
+    return AlsDouble(psi * GammaFamilie(0, AlsDouble(y + 1)));
+  }
+  default:
+    return 0;
+  }
+}
+
+} // namespace
+
+double Funktion(uint8_t art, int8_t modus, double x) {
+  switch (art & 0x7F) {
+  case 1:
+    return std::fabs(x) >= 9223372036854775808.0 ? 0 : std::sin(x);
+  case 2:
+    return AlsDouble(EHoch(x));
+  case 3:
+    return AlsDouble(Ln(x));
+  case 4:
+    return AlsDouble(Wurzel(x));
+  case 6:
+    return GammaFamilie(modus, x);
+  default:
+    return x;
+  }
+}
+
+double Gamma(double z) { return Funktion(6, 0, z); }
