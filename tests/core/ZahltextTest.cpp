@@ -5,7 +5,11 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -31,6 +35,52 @@ TEST(ZahlAlsText, RundungAuf15StellenVerschiebtDenExponenten) {
   EXPECT_EQ(ZahlAlsText(0.99999999999999999L), "1");
   EXPECT_EQ(ZahlAlsText(0.1 + 0.2), "0,3");
   EXPECT_EQ(ZahlAlsText(9.99999999999999999e-5L), "0,0001");
+}
+
+// The 15 significant digits and the decimal exponent of a ZahlAlsText result, read back.
+std::pair<std::string, int> ZiffernUndExponent(std::string text) {
+  if (text[0] == '-') text.erase(0, 1);
+  int exponent = 0;
+  if (const auto e = text.find('E'); e != std::string::npos) {
+    exponent = std::stoi(text.substr(e + 1));
+    text.erase(e);
+  } else {
+    const auto komma = text.find(',');
+    exponent = static_cast<int>((komma == std::string::npos ? text.size() : komma)) - 1;
+  }
+  std::erase(text, ',');
+  const auto erste = text.find_first_not_of('0');
+  exponent -= static_cast<int>(erste); // leading zeros of "0,000d"
+  text.erase(0, erste);
+  text.resize(15, '0');
+  return {text, exponent};
+}
+
+// The same from the C library's correctly rounded "%.14Le".
+std::pair<std::string, int> Referenz(long double x) {
+  char puffer[64];
+  std::snprintf(puffer, sizeof puffer, "%.14Le", std::fabs(x));
+  std::string s(puffer);
+  const auto e = s.find('e');
+  return {s.substr(0, 1) + s.substr(2, e - 2), std::stoi(s.substr(e + 1))};
+}
+
+TEST(ZahlAlsText, StimmtMitKorrektGerundetenZiffernUeberein) {
+  std::mt19937_64 zufall(42);
+  std::uniform_real_distribution<double> mantisse(1, 10);
+  std::uniform_int_distribution<int> exponent(-30, 60);
+  for (int i = 0; i < 200000; ++i) {
+    const double d = mantisse(zufall) * std::pow(10.0, exponent(zufall));
+    const long double l = d * (1 + 1e-17L * (i % 7));
+    for (const long double x : {static_cast<long double>(d), l})
+      ASSERT_EQ(ZiffernUndExponent(ZahlAlsText(x)), Referenz(x)) << ZahlAlsText(x);
+  }
+  // Exact ties at the 15th digit round to the even neighbour.
+  for (const double tie : {1000000000000005.0, 1000000000000015.0, 123456789012345.5,
+                           1234567890123.4525})
+    EXPECT_EQ(ZiffernUndExponent(ZahlAlsText(tie)), Referenz(tie)) << ZahlAlsText(tie);
+  EXPECT_EQ(ZahlAlsText(1000000000000005.0), "1E15");
+  EXPECT_EQ(ZahlAlsText(1000000000000015.0), "1,00000000000002E15");
 }
 
 TEST(ZahlAlsText, NullUndNichtEndlicheWerte) {
