@@ -39,7 +39,9 @@ Extended Pruefe(Extended x) {
 }
 
 double AlsDouble(Extended x) {
-  if (std::isfinite(x) && std::fabs(x) > DBL_MAX) Gleitkommafehler(TGleitkommaArt::Ueberlauf);
+  // Half a unit in the last place above the largest double still rounds down to it.
+  constexpr Extended Grenze = static_cast<Extended>(DBL_MAX) + 0x1p970L;
+  if (std::isfinite(x) && std::fabs(x) >= Grenze) Gleitkommafehler(TGleitkommaArt::Ueberlauf);
   return static_cast<double>(x);
 }
 

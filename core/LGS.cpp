@@ -35,16 +35,13 @@ void Eliminieren(TMatrix& a, TZeile& r) {
     for (const Extended v : zeile) schwelle += std::fabs(v);
   schwelle /= n * n;
   for (std::size_t k = 0; k < n; ++k) {
-    std::size_t q = k, c = k;
-    for (; c < n; ++c) {
-      for (q = k; q < n && a[q][c] == 0; ++q) {}
-      if (q < n) break;
-    }
-    if (c == n) continue;
+    std::size_t q = k;
+    while (q < n && a[q][k] == 0) ++q;
+    if (q == n) continue; // x_k is undetermined: its diagonal stays 0, and so does x_k
     std::swap(a[q], a[k]);
     std::swap(r[q], r[k]);
     for (std::size_t i = k + 1; i < n; ++i) {
-      const Extended m = a[i][c] / a[k][c];
+      const Extended m = a[i][k] / a[k][k];
       for (std::size_t j = k; j < n; ++j) {
         a[i][j] -= m * a[k][j];
         if (std::fabs(a[i][j] * Spuelfaktor) < schwelle) a[i][j] = 0;
@@ -111,6 +108,9 @@ TKoeffizienten LoeseLGS(const TLinearesSystem& A, const TVektor& r, uint8_t n) {
   }
   const TZeile x = Loesen(a, rechts);
   TKoeffizienten k;
-  for (std::size_t i = 0; i < aktiv.size(); ++i) k.Werte[aktiv[i]] = AlsDouble(x[i]);
+  for (std::size_t i = 0; i < aktiv.size(); ++i) {
+    if (std::isinf(x[i])) Gleitkommafehler(TGleitkommaArt::Ueberlauf);
+    k.Werte[aktiv[i]] = AlsDouble(x[i]);
+  }
   return k;
 }

@@ -5,9 +5,11 @@
 // division, two by Cramer's rule (a zero denominator gives the marker 1e9 for that unknown),
 // three or more by Gaussian elimination. The elimination first scales rows and columns by the
 // square roots of the diagonal magnitudes, so that multiplying an unknown by 10^k changes
-// nothing but its own component; it takes the first non-zero pivot, sets entries that fall
-// below 1e-9 of the mean entry magnitude to exactly 0 (round-off of dependent rows), and gives
-// 0 for every unknown whose diagonal ends up 0. Overflow of a component is a fault.
+// nothing but its own component; it takes the first non-zero pivot of each column, sets entries
+// that fall below 1e-9 of the mean entry magnitude to exactly 0 (round-off of dependent rows),
+// and gives 0 for an unknown whose column has no pivot left (a coefficient that the others
+// already account for); the remaining unknowns are still solved. Overflow is a fault; NaN in
+// the matrix passes through to the result.
 #pragma once
 
 #include "Koeffizienten.h"

@@ -114,6 +114,6 @@ double ZahlAusText(std::string_view text, double vorgabe) {
   // the same: with both characters present the swapped text holds two separators and is
   // invalid either way, and a text with commas only becomes one with points, which the
   // comma reader rejects, so it gives the default.
-  if (text.find('.') == std::string_view::npos || !Lesen(text, '.', wert)) return vorgabe;
-  return wert;
+  if (text.find('.') == std::string_view::npos) return wert;
+  return Lesen(text, '.', wert) ? wert : vorgabe;
 }

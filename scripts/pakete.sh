@@ -11,7 +11,7 @@ pakete_sicherstellen() {
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   echo "Installing: ${fehlend[*]}"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${fehlend[@]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}"
 }
 
 BASISPAKETE=(g++ cmake ninja-build)

@@ -32,6 +32,8 @@ TEST(Gleitkomma, GepruefteOperationen) {
 TEST(Gleitkomma, SpeichernAls64BitPrueftDenBereich) {
   EXPECT_EQ(AlsDouble(1.5L), 1.5);
   EXPECT_EQ(AlsDouble(DBL_MAX), DBL_MAX);
+  EXPECT_EQ(AlsDouble(static_cast<long double>(DBL_MAX) + 0x1p969L), DBL_MAX);
+  EXPECT_EQ(Meldung([] { AlsDouble(static_cast<long double>(DBL_MAX) + 0x1p970L); }), Ueberlauf);
   EXPECT_EQ(Meldung([] { AlsDouble(1e309L); }), Ueberlauf);
   EXPECT_EQ(Meldung([] { AlsDouble(-1e309L); }), Ueberlauf);
   EXPECT_EQ(AlsDouble(1e-400L), 0);

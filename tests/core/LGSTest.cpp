@@ -1,3 +1,4 @@
+#include "core/Fehler.h"
 #include "core/LGS.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,25 @@ TEST(LoeseLGS, SpaltenOhnePivotGebenNull) {
   EXPECT_EQ(k.Werte[1], 0);
   EXPECT_EQ(k.Werte[2], 0);
   EXPECT_NEAR(k.Werte[0], 1, 1e-15);
+}
+
+TEST(LoeseLGS, EineUeberzaehligeUnbekannteFriertDieFolgendenNichtEin) {
+  // Normal equations of J = [[1,1,0],[2,2,1],[3,3,1]] with y = J·(1,0,1): columns 0 and 1 are
+  // the same, so x1 has nothing left to determine; x2 is still solved.
+  const TLinearesSystem n = {{14, 14, 5}, {14, 14, 5}, {5, 5, 2}};
+  ErwarteNahe(LoeseLGS(n, {19, 19, 7}, 3), {1, 0, 1}, 1e-12);
+  // Not symmetric: column 1 has no pivot after the first step, column 2 has one.
+  ErwarteNahe(LoeseLGS({{1, 1, 1}, {1, 1, 1}, {1, 1, 2}}, {3, 3, 4}, 3), {2, 0, 1}, 1e-15);
+}
+
+TEST(LoeseLGS, ReduziertAufDieVerbleibendeGroesse) {
+  // A line with its slope fixed still fits its intercept (two unknowns become one).
+  EXPECT_EQ(LoeseLGS({{0, 0}, {0, 5}}, {0, 10}, 2).Werte, Loesung({0, 2}));
+  EXPECT_EQ(LoeseLGS({{0, 0, 0}, {0, 4, 0}, {0, 0, 0}}, {0, 8, 0}, 3).Werte, Loesung({0, 2, 0}));
+  // Three unknowns become two: Cramer's rule with its marker.
+  const TKoeffizienten k = LoeseLGS({{1, 0, 2}, {0, 0, 0}, {2, 0, 4}}, {3, 0, 6}, 3);
+  EXPECT_EQ(k.Werte[2], 1e9);
+  EXPECT_EQ(k.Werte[1], 0);
 }
 
 TEST(LoeseLGS, SkalierungEinerUnbekanntenAendertNurSieSelbst) {
@@ -142,6 +162,8 @@ TEST(LoeseLGS, UnbrauchbareEingaben) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const TKoeffizienten k = LoeseLGS({{nan, 1, 0}, {1, 2, 0}, {0, 0, 1}}, {1, 1, 1}, 3);
   EXPECT_TRUE(std::isnan(k.Werte[0]));
+  EXPECT_THROW(LoeseLGS({{1e-300}}, {1e300}, 1), TGleitkommaFehler);
+  EXPECT_THROW(LoeseLGS({{1e-300, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {1e300, 1, 1}, 3), TGleitkommaFehler);
 }
 
 TEST(TIndexmenge, BitIVonByteIDurch8) {

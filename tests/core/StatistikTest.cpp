@@ -46,6 +46,9 @@ TEST(Statistik, BeispielreiheMitDivisorN) {
   EXPECT_EQ(MittlereSchrittweite(reihe), 1);
   EXPECT_EQ(MaxStelle(reihe), 7);
   EXPECT_EQ(MinStelle(reihe), 0);
+  EXPECT_EQ(MaxWert(reihe), 9);
+  EXPECT_EQ(MinWert(reihe), 2);
+  EXPECT_EQ(MinWert(TVektor{3, -1, 4, -5, 9}), -5);
   EXPECT_EQ(Summe(reihe), 40);
   EXPECT_EQ(Produkt(reihe), 2 * 4 * 4 * 4 * 5 * 5 * 7 * 9);
   EXPECT_EQ(Betragspotenzsumme(reihe, -2), 4 + 16 * 3 + 25 * 2 + 49 + 81);
