@@ -1,0 +1,136 @@
+#include "Arrayoperationen.h"
+
+#include "Analysis.h"
+#include "Zahlentheorie.h"
+
+#include "core/Gleitkomma.h"
+#include "core/Spezialfunktionen.h"
+#include "core/Statistik.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+template <class F> int32_t JederWert(TVektor& v, F f) {
+  for (double& w : v) w = AlsDouble(f(static_cast<Extended>(w)));
+  return static_cast<int32_t>(v.size());
+}
+
+int32_t Logarithmieren(TVektor& v, double basis) {
+  const Extended teiler = basis > 1 ? Ln(basis) : 1;
+  return JederWert(v, [&](Extended w) { return Ln(w <= 0 ? 0.0001L : w) / teiler; });
+}
+
+int32_t Skalieren(TVektor& v, double faktor) {
+  return JederWert(v, [&](Extended w) { return w * faktor; });
+}
+
+// "Hinterer Teil": unticked drops the first W values, ticked keeps only the first W. W is
+// rounded and clamped to the column, so no index leaves it.
+int32_t HintererTeil(TVektor& v, const TOperation& op) {
+  const auto n = static_cast<int64_t>(v.size());
+  const int64_t w = RundeGanz(std::clamp(op.Wert, 0.0, static_cast<double>(n)));
+  if (op.Option) return static_cast<int32_t>(w);
+  std::copy(v.begin() + w, v.end(), v.begin());
+  return static_cast<int32_t>(n - w);
+}
+
+} // namespace
+
+int32_t SpaltenOperation(TVektor& v, const TOperation& op) {
+  const double w = op.Wert;
+  switch (op.Art) {
+  case 2:
+    return Skalieren(v, w);
+  case 9:
+    return Logarithmieren(v, std::max(w, 0.0));
+  case 18:
+    Logarithmieren(v, 10);
+    return Skalieren(v, 20);
+  case 20: {
+    for (std::size_t i = 0; i + 1 < v.size(); ++i)
+      v[i] = AlsDouble(static_cast<Extended>(v[i + 1]) - v[i]);
+    return std::max<int32_t>(static_cast<int32_t>(v.size()) - 1, 0);
+  }
+  case 22:
+    if (v.empty()) return 0;
+    v[0] = MittlereSchrittweite(v);
+    return 1;
+  case 23:
+    return JederWert(v, [&](Extended x) { return Hoch(x, std::fabs(w)); });
+  case 24:
+    return JederWert(v, [](Extended x) { return Gamma(static_cast<double>(x)); });
+  case 26:
+    return JederWert(v, [](Extended x) { return Gamma(AlsDouble(x + 1)); });
+  case 27:
+    return JederWert(v, [&](Extended x) { return w == 0 ? 0 : Teile(x, w); });
+  case 28:
+    return HintererTeil(v, op);
+  case 29:
+    return JederWert(v, [](Extended x) { return Quersumme(RundeGanz(x)); });
+  default:
+    throw std::invalid_argument("SpaltenOperation: not a single-column operation");
+  }
+}
+
+namespace {
+
+// Pair forms: x[i] and y[i] combined over the common length.
+template <class F> TPaarAnzahl JedesPaar(TVektor& x, TVektor& y, F f) {
+  const std::size_t n = std::min(x.size(), y.size());
+  for (std::size_t i = 0; i < n; ++i) f(x[i], y[i]);
+  return {static_cast<int32_t>(n), static_cast<int32_t>(n)};
+}
+
+TPaarAnzahl Getrennt(TVektor& x, TVektor& y, const TOperation& op) {
+  const int32_t nx = SpaltenOperation(x, op);
+  return {nx, SpaltenOperation(y, op)};
+}
+
+} // namespace
+
+TPaarAnzahl PaarOperation(TVektor& x, TVektor& y, const TOperation& op) {
+  const double w = op.Wert;
+  switch (op.Art) {
+  case 1:
+    return JedesPaar(x, y, [](double& a, double& b) {
+      const Extended summe = static_cast<Extended>(a) + b;
+      b = AlsDouble(static_cast<Extended>(a) - b);
+      a = AlsDouble(summe);
+    });
+  case 2:
+    if (!op.Option) return Getrennt(x, y, op);
+    return JedesPaar(x, y, [&](double& a, double& b) {
+      a = AlsDouble(static_cast<Extended>(a) * b);
+      b = AlsDouble(static_cast<Extended>(w) * a);
+    });
+  case 19: {
+    const int32_t n = ExtremaFinden(x, y, op.Option, w);
+    return {n, n};
+  }
+  case 25:
+    return JedesPaar(x, y, [](double& a, double& b) {
+      a = Binomial(a, b);
+      b = a == 0 ? 0 : AlsDouble(Teile(1, a));
+    });
+  case 27:
+    if (!op.Option) return Getrennt(x, y, op);
+    return JedesPaar(x, y, [&](double& a, double& b) {
+      a = b == 0 ? 0 : AlsDouble(Teile(a, b));
+      b = w == 0 ? a : AlsDouble(Teile(a, w));
+    });
+  case 18:
+  case 20:
+  case 22:
+  case 23:
+  case 24:
+  case 26:
+  case 28:
+  case 29:
+    return Getrennt(x, y, op);
+  default:
+    throw std::invalid_argument("PaarOperation: not a two-column operation");
+  }
+}
