@@ -51,11 +51,11 @@ constexpr Extended Grenze63 = 9223372036854775808.0L;
 } // namespace
 
 int64_t RundeGanz(Extended x) {
-  const Extended r = std::nearbyint(x);
+  const Extended r = RundeNaechste(x);
   if (!(r >= -Grenze63 && r < Grenze63)) Gleitkommafehler(TGleitkommaArt::Ungueltig);
-  return static_cast<int64_t>(r);
+  return std::llrint(r);
 }
 
 bool IstGanz(Extended x) {
-  return std::isfinite(x) && x >= -Grenze63 && x < Grenze63 && std::nearbyint(x) == x;
+  return std::isfinite(x) && x >= -Grenze63 && x < Grenze63 && RundeNaechste(x) == x;
 }

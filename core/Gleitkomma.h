@@ -6,6 +6,7 @@
 
 #include "Fehler.h"
 
+#include <cmath>
 #include <cstdint>
 
 // Intermediate results are formed in 80-bit extended precision.
@@ -32,6 +33,11 @@ Extended Pruefe(Extended x);
 // Stores an extended result as a 64-bit float: a finite value beyond the 64-bit range is an
 // overflow. NaN and infinities pass unchanged.
 double AlsDouble(Extended x);
+
+// Nearest whole number, ties to even, as an extended value (the one rounding every caller
+// uses; rint under the default rounding mode, without nearbyint's costly save and restore of
+// the floating-point environment).
+inline Extended RundeNaechste(Extended x) { return rintl(x); }
 
 // Nearest whole number, ties to even. A value that does not fit a signed 64-bit integer
 // (also NaN and infinities) is an invalid operation, as with the processor's own rounding.

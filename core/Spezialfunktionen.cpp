@@ -32,7 +32,7 @@ Extended NegativeGanzePotenz(Extended b, uint32_t n) {
 Extended Hoch(Extended b, Extended p) {
   if (p == 0) return 1;
   if (b == 0 && p > 0) return 0;
-  const bool ganz = std::nearbyint(p) == p;
+  const bool ganz = RundeNaechste(p) == p;
   if (ganz && std::fabs(p) <= Int32Max) {
     const auto n = static_cast<uint32_t>(std::fabs(p));
     return Pruefe(p > 0 ? GanzePotenz(b, n) : NegativeGanzePotenz(b, n));

@@ -142,9 +142,9 @@ std::string ZahlAlsText(Extended wert) {
 }
 
 std::string VierStellenText(double wert) {
-  const Extended skaliert = std::nearbyint(static_cast<Extended>(wert) * 10000);
+  const Extended skaliert = RundeNaechste(static_cast<Extended>(wert) * 10000);
   if (!IstGanz(skaliert)) return ZahlAlsText(wert);
-  const int64_t n = static_cast<int64_t>(skaliert);
+  const int64_t n = RundeGanz(skaliert);
   // The magnitude as unsigned, so that the smallest 64-bit integer needs no negation.
   const uint64_t betrag = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
   std::string s = n < 0 ? "-" : "";

@@ -6,6 +6,7 @@
 #include "core/Gleitkomma.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 int32_t Quersumme(int64_t n) {
@@ -23,6 +24,22 @@ int64_t GanzzahlPotenz(int64_t basis, uint32_t exponent) {
   return static_cast<int64_t>(p);
 }
 
+namespace {
+
+// How many digits there are up to the highest non-zero one; the zeros above are skipped
+// eight at a time, since a record is mostly zeros.
+std::size_t Belegt(const TZiffern& z) {
+  std::size_t n = z.Stellen.size();
+  for (uint64_t block = 0; n >= 8; n -= 8) {
+    std::memcpy(&block, &z.Stellen[n - 8], sizeof block);
+    if (block != 0) break;
+  }
+  while (n > 0 && z.Stellen[n - 1] == 0) --n;
+  return n;
+}
+
+} // namespace
+
 void TextZuZiffern(std::string_view text, uint8_t basis, TZiffern& ziffern) {
   ziffern = TZiffern{};
   ziffern.Basis = basis;
@@ -36,7 +53,7 @@ void TextZuZiffern(std::string_view text, uint8_t basis, TZiffern& ziffern) {
 int64_t ZiffernZuZahl(const TZiffern& ziffern) {
   constexpr uint64_t Grenze = std::numeric_limits<int64_t>::max();
   uint64_t wert = 0;
-  for (std::size_t i = ziffern.Stellen.size(); i-- > 0;) {
+  for (std::size_t i = Belegt(ziffern); i-- > 0;) {
     const uint8_t d = ziffern.Stellen[i];
     if (d == KeineZiffer || __builtin_mul_overflow(wert, ziffern.Basis, &wert) ||
         __builtin_add_overflow(wert, d, &wert) || wert > Grenze)
@@ -69,8 +86,7 @@ void Umrechnen(const TZiffern& ziffern, uint8_t neueBasis, TZiffern& ergebnis) {
 }
 
 void ZiffernZuText(const TZiffern& ziffern, std::string& text) {
-  std::size_t laenge = ziffern.Stellen.size();
-  while (laenge > 1 && ziffern.Stellen[laenge - 1] == 0) --laenge;
+  const std::size_t laenge = std::max<std::size_t>(Belegt(ziffern), 1);
   text.clear();
   for (std::size_t i = laenge; i-- > 0;) {
     const uint8_t d = ziffern.Stellen[i];

@@ -3,9 +3,9 @@
 #include <cmath>
 
 uint8_t NiedrigesByte(double w) {
-  const double ganz = std::nearbyint(w);
+  const Extended ganz = RundeNaechste(w);
   if (!IstGanz(ganz)) return 0;
-  return static_cast<uint8_t>(static_cast<int64_t>(ganz));
+  return static_cast<uint8_t>(RundeGanz(ganz));
 }
 
 void VierStellenAnhaengen(TStringListe& aus, const TVektor& v, std::size_t anzahl) {

@@ -1,0 +1,39 @@
+// Every column operation on columns 1 and 2 of 10^4, 10^5 and 10^6 lines.
+#include "operations/Dispatcher.h"
+#include "operations/Katalog.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+// Whole numbers from 1 to 100, so that every operation (also "Zahlensystem") accepts them.
+TSpaltenModell Spalten(std::size_t zeilen) {
+  TSpaltenModell m;
+  for (std::size_t i = 0; i < zeilen; ++i) {
+    m.Spalte(1).push_back(std::to_string(i % 100 + 1));
+    m.Spalte(2).push_back(std::to_string(i * 7 % 100 + 1));
+  }
+  return m;
+}
+
+void BM_Operation(benchmark::State& state) {
+  const auto art = static_cast<uint8_t>(state.range(0));
+  const TSpaltenModell vorlage = Spalten(static_cast<std::size_t>(state.range(1)));
+  TOperation op;
+  OperationSetzen(art, false, op, art == 30 ? 16 : 2);
+  for (auto _ : state) {
+    state.PauseTiming();
+    TSpaltenModell m = vorlage;
+    state.ResumeTiming();
+    OperationAusfuehren(m, op);
+    benchmark::DoNotOptimize(m.Spalten[2].data());
+  }
+  state.SetLabel(std::string(Operationsnamen(art)));
+}
+BENCHMARK(BM_Operation)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, Operationsanzahl - 1, 1), {10000, 100000, 1000000}})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
