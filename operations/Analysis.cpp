@@ -43,10 +43,18 @@ std::vector<TPunkt> Punkte(const TVektor& x, const TVektor& y, std::size_t n) {
 
 double Dreieck(TPunkt p) { return AlsDouble(static_cast<Extended>(p.x) * p.y / 2); }
 
+// The anchor of the sums to the left: the point just before the first x > 0 (every point
+// before that lies at or below 0, and the last of them is the nearest to 0); when the first
+// point is already right of 0, the first x <= 0 further on (falling x).
+std::size_t LinkerAnker(const std::vector<TPunkt>& p, std::size_t rechts) {
+  if (rechts > 0) return rechts - 1;
+  std::size_t links = 0;
+  while (links < p.size() && p[links].x > 0) ++links;
+  return links;
+}
+
 void EinmalIntegrieren(const TVektor& x, TVektor& y, std::size_t n) {
   const std::vector<TPunkt> p = Punkte(x, y, n);
-  // Every point before the first x > 0 lies at or below 0; the last of them is the one
-  // nearest 0 from the left and anchors the sums to the left.
   std::size_t rechts = 0;
   while (rechts < n && !(p[rechts].x > 0)) ++rechts;
   if (rechts < n) {
@@ -54,8 +62,8 @@ void EinmalIntegrieren(const TVektor& x, TVektor& y, std::size_t n) {
     for (std::size_t i = rechts + 1; i < n; ++i)
       y[i] = AlsDouble(static_cast<Extended>(y[i - 1]) + Segmentflaeche(p[i - 1], p[i]));
   }
-  if (rechts > 0) {
-    const std::size_t links = rechts - 1;
+  const std::size_t links = LinkerAnker(p, rechts);
+  if (links < n) {
     y[links] = Dreieck(p[links]);
     for (std::size_t i = links; i-- > 0;)
       y[i] = AlsDouble(static_cast<Extended>(y[i + 1]) + Segmentflaeche(p[i + 1], p[i]));
@@ -69,21 +77,20 @@ void EinmalDifferenzieren(const TVektor& x, TVektor& y, std::size_t n) {
   y[0] = n > 1 ? y[1] : 0;
 }
 
+// Integrates (positive count) or differentiates (negative) |count| times. The count is an
+// int here, so that -128 turns into 128 rather than into itself.
+void Wiederholt(const TVektor& x, TVektor& y, int anzahl) {
+  const std::size_t n = std::min(x.size(), y.size());
+  if (n == 0) return;
+  for (int k = 0; k < anzahl; ++k) EinmalIntegrieren(x, y, n);
+  for (int k = 0; k < -anzahl; ++k) EinmalDifferenzieren(x, y, n);
+}
+
 } // namespace
 
-void Integrieren(const TVektor& x, TVektor& y, int8_t anzahl) {
-  const std::size_t n = std::min(x.size(), y.size());
-  if (n == 0) return;
-  if (anzahl < 0) return Differenzieren(x, y, static_cast<int8_t>(-anzahl));
-  for (int k = 0; k < anzahl; ++k) EinmalIntegrieren(x, y, n);
-}
+void Integrieren(const TVektor& x, TVektor& y, int8_t anzahl) { Wiederholt(x, y, anzahl); }
 
-void Differenzieren(const TVektor& x, TVektor& y, int8_t anzahl) {
-  const std::size_t n = std::min(x.size(), y.size());
-  if (n == 0) return;
-  if (anzahl < 0) return Integrieren(x, y, static_cast<int8_t>(-anzahl));
-  for (int k = 0; k < anzahl; ++k) EinmalDifferenzieren(x, y, n);
-}
+void Differenzieren(const TVektor& x, TVektor& y, int8_t anzahl) { Wiederholt(x, y, -anzahl); }
 
 std::string AbleitungsText(int8_t anzahl) {
   if (anzahl == 0) return "Funktion";

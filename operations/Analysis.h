@@ -2,8 +2,8 @@
 //
 // Integrieren accumulates trapezoids |x2 - x1|·(y1 + y2)/2 outwards from x = 0: the first
 // point right of 0 gets the triangle x·y/2 and the sums run to the right from there; the point
-// just left of it (the nearest at or below 0) gets its own triangle and the sums run to the
-// left. Differenzieren takes backward differences, the first point repeating the second.
+// just before it (the nearest at or below 0 for rising x; the first x <= 0 for falling x) gets
+// its own triangle and the sums run to the left. Differenzieren takes backward differences, the first point repeating the second.
 // Both work over the common length of x and y; a negative count runs the other one.
 #pragma once
 

@@ -1,6 +1,5 @@
 #include "Zahlentheorie.h"
 
-#include "Zeilenhilfen.h"
 
 #include "core/Fehler.h"
 #include "core/Gleitkomma.h"
@@ -111,8 +110,12 @@ void Umschreiben(const TStringListe& ein, TStringListe& aus, uint8_t basis) {
 } // namespace
 
 void Zahlensystem(TSpaltenModell& m, const TOperation& op, const TVektor&, const TVektor&) {
-  const uint8_t basis = NiedrigesByte(op.Wert);
-  if (basis > Ziffernzeichen.size()) throw TQuarnFehler(BasisAusserhalb);
+  // The base as typed, not wrapped to a byte: 272 is refused rather than read as 16. A base
+  // below 2 is passed on as 0, whose conversion fails with the division fault at the first
+  // line above 0.
+  const Extended gewuenscht = RundeNaechste(op.Wert);
+  if (gewuenscht > static_cast<Extended>(Ziffernzeichen.size())) throw TQuarnFehler(BasisAusserhalb);
+  const auto basis = static_cast<uint8_t>(gewuenscht < 2 ? 0 : gewuenscht);
   Umschreiben(m.Spalte(1), m.Schreiben(3), basis);
   Umschreiben(m.Spalte(2), m.Schreiben(4), basis);
 }

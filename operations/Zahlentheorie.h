@@ -56,7 +56,8 @@ void Umrechnen(const TZiffern& ziffern, uint8_t neueBasis, TZiffern& ergebnis);
 void ZiffernZuText(const TZiffern& ziffern, std::string& text);
 
 // "Zahlensystem": every line of column 1 into column 3 and of column 2 into column 4, from
-// decimal into the base in the low byte of W. A base above 36 is refused before any line;
+// decimal into the base W (rounded). A base above 36 is refused before any line, one below 2
+// fails with "Gleitkommadivision durch Null" at the first line above 0;
 // a line that is no whole number from 0 to 2^63-1 (or longer than 256 characters) ends the
 // operation with NurGanzeZahlen.
 void Zahlensystem(TSpaltenModell& m, const TOperation& op, const TVektor& x, const TVektor& y);

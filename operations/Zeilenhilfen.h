@@ -30,8 +30,11 @@ template <class F> void JedeZeile(const TStringListe& ein, TStringListe& aus, F 
 // The same for the lines of two columns at the same index; a missing partner line reads as "".
 template <class F>
 void JedesPaar(const TStringListe& a, const TStringListe& b, TStringListe& aus, F f) {
-  for (std::size_t i = 0; i < a.size(); ++i)
-    aus.push_back(ZahlAlsText(Pruefe(f(ZahlStreng(a[i]), ZahlStreng(ZeileOderLeer(b, i))))));
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    // Column 1 first, so that its bad line is the one reported.
+    const Extended va = ZahlStreng(a[i]);
+    aus.push_back(ZahlAlsText(Pruefe(f(va, ZahlStreng(ZeileOderLeer(b, i))))));
+  }
 }
 
 // Appends v[0..anzahl-1] with at most four decimals.

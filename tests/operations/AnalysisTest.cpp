@@ -28,6 +28,7 @@ TEST(Analysis, KleineRoutinen) {
   EXPECT_EQ(AbleitungsText(0), "Funktion");
   EXPECT_EQ(AbleitungsText(2), "2 mal integrieren");
   EXPECT_EQ(AbleitungsText(-1), "1. Ableitung");
+  EXPECT_EQ(AbleitungsText(-2), "2. Ableitung");
   EXPECT_EQ(AbleitungsText(-128), "128. Ableitung");
 }
 
@@ -52,10 +53,30 @@ TEST(Integrieren, JederPunktLinksVonNullWirdIntegriert) {
 }
 
 TEST(Integrieren, NichtAufsteigendeXWerte) {
-  // The sums run from the first x > 0 to the end, whatever the later x are.
+  // Falling x: the sums to the left start at the first x <= 0, so the integral is 0 there.
   TVektor y = {1, 1, 1};
+  Integrieren({2, 1, 0}, y, 1);
+  EXPECT_EQ(y, (TVektor{2, 1, 0}));
+  // Rising, then falling below 0: the point at -1 is the left anchor and overwrites.
+  y = {1, 1, 1};
   Integrieren({1, -1, 2}, y, 1);
-  EXPECT_EQ(y, (TVektor{0.5, 2.5, 5.5}));
+  EXPECT_EQ(y, (TVektor{1.5, -0.5, 5.5}));
+}
+
+TEST(Integrieren, AnzahlMinus128EndetUndDifferenziert128Mal) {
+  const TVektor x = {0, 1, 2, 3};
+  TVektor y = {0, 1, 4, 9}, einzeln = y;
+  Integrieren(x, y, -128);
+  for (int k = 0; k < 128; ++k) Differenzieren(x, einzeln, 1);
+  EXPECT_EQ(y, einzeln);
+  y = {1, 1, 1, 1};
+  einzeln = y;
+  Differenzieren(x, y, -128);
+  for (int k = 0; k < 128; ++k) Integrieren(x, einzeln, 1);
+  EXPECT_EQ(y, einzeln);
+  TSpaltenModell m = Modell({"0", "1", "2"}, {"2", "2", "2"});
+  EXPECT_EQ(Ausfuehren(m, 15, 128), ""); // low byte 128 is -128: differentiate 128 times
+  EXPECT_EQ(m.Spalte(4), (TStringListe{"0", "0", "0"}));
 }
 
 TEST(Differenzieren, RueckwaertsDifferenzen) {
@@ -101,6 +122,9 @@ TEST(IntegrationUndDifferentation, SchreibenSpalteVier) {
   TSpaltenModell i = Modell({"0", "1", "2"}, {"2", "2", "2"});
   Ausfuehren(i, 15);
   EXPECT_EQ(i.Spalte(4), (TStringListe{"0", "1", "3"}));
+  TSpaltenModell negativ = Modell({"0", "1", "2"}, {"-2", "-2", "-2"});
+  Ausfuehren(negativ, 15);
+  EXPECT_EQ(negativ.Spalte(4), (TStringListe{"0", "-1", "-3"}));
   TSpaltenModell kurz = Modell({"0", "1", "2"}, {"2", "2"});
   Ausfuehren(kurz, 15);
   EXPECT_EQ(kurz.Spalte(4), (TStringListe{"0", "1"}));

@@ -61,6 +61,12 @@ TEST(VerstaerkungUndGewichtung, FehlerEndenDieOperation) {
   EXPECT_TRUE(null.Spalte(3).empty());
   TSpaltenModell nullDurchNull = Modell({"0"}, {"0"});
   EXPECT_EQ(Ausfuehren(nullDurchNull, 10), Ungueltig);
+  TSpaltenModell gewichtKurz = Modell({"6", "1"}, {"3"});
+  EXPECT_EQ(Ausfuehren(gewichtKurz, 14), "'' ist kein gültiger Gleitkommawert");
+  EXPECT_EQ(gewichtKurz.Spalte(3), TStringListe{"18"});
+  // Both lines unreadable: column 1's is the one reported.
+  TSpaltenModell beide = Modell({"x"}, {"y"});
+  EXPECT_EQ(Ausfuehren(beide, 10), "'x' ist kein gültiger Gleitkommawert");
   TSpaltenModell riesig = Modell({"1E4000"}, {"1E4000"});
   EXPECT_EQ(Ausfuehren(riesig, 14), Ueberlauf);
 }
@@ -119,6 +125,15 @@ TEST(PfadA, PaarformenMitKuerzererZweiterSpalte) {
   Ausfuehren(m, 2, 1, true);
   EXPECT_EQ(m.Spalte(3), TStringListe{"2"});
   EXPECT_EQ(m.Spalte(4), TStringListe{"2"});
+  Ausfuehren(m, 27, 4, true);
+  EXPECT_EQ(m.Spalte(3), TStringListe{"0,5"});
+  EXPECT_EQ(m.Spalte(4), TStringListe{"0,125"});
+  Ausfuehren(m, 25);
+  EXPECT_EQ(m.Spalte(3), TStringListe{"0"});
+  EXPECT_EQ(m.Spalte(4), TStringListe{"0"});
+  Ausfuehren(m, 1, 0, true);
+  EXPECT_EQ(m.Spalte(3), TStringListe{"3"});
+  EXPECT_EQ(m.Spalte(4), TStringListe{"-1"});
   Ausfuehren(m, 2, 1);
   EXPECT_EQ(m.Spalte(3), (TStringListe{"1", "2", "3"}));
   EXPECT_EQ(m.Spalte(4), TStringListe{"2"});

@@ -66,9 +66,12 @@ TEST(Katalog, FelderUndVorgaben) {
     EXPECT_EQ(e.ZweiSpalten, zwei.count(i) == 1) << i;
     EXPECT_EQ(e.KastentextBleibt, i == 30) << i;
   }
-  EXPECT_STREQ(Operationseintrag(0).Kastentext, "Umkehren");
-  EXPECT_STREQ(Operationseintrag(17).Kastentext, "Rücktransformieren");
-  EXPECT_STREQ(Operationseintrag(28).Kastentext, "Bis zum W. Wert");
+  const std::pair<int, const char*> kastentexte[] = {
+      {0, "Umkehren"},           {1, "Spalte 1 + Spalte 2"}, {2, "Spalte 1 * Spalte 2"},
+      {13, "Minimum"},           {17, "Rücktransformieren"}, {19, "Nur Maxima/Minima"},
+      {27, "Spalte 1 div Spalte 2"}, {28, "Bis zum W. Wert"}};
+  for (const auto& [art, text] : kastentexte)
+    EXPECT_STREQ(Operationseintrag(static_cast<uint8_t>(art)).Kastentext, text) << art;
   EXPECT_EQ(Operationseintrag(2).Vorgabe, TWertvorgabe::Zwei);
   EXPECT_EQ(Operationseintrag(27).Vorgabe, TWertvorgabe::Zwei);
   EXPECT_EQ(Operationseintrag(30).Vorgabe, TWertvorgabe::Sechzehn);

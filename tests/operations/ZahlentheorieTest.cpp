@@ -65,8 +65,11 @@ TEST(Zahlensystem, OperationMitBeidenSpalten) {
   Ausfuehren(m, 30, 16);
   EXPECT_EQ(m.Spalte(3), (TStringListe{"FF", "0", "0"}));
   EXPECT_EQ(m.Spalte(4), TStringListe{"10"});
-  Ausfuehren(m, 30, 272); // low byte 16
-  EXPECT_EQ(m.Spalte(3)[0], "FF");
+  TSpaltenModell zwei = Modell({"9", "5", "0"});
+  Ausfuehren(zwei, 30, 2);
+  EXPECT_EQ(zwei.Spalte(3), (TStringListe{"1001", "101", "0"}));
+  Ausfuehren(zwei, 30, 2.4);
+  EXPECT_EQ(zwei.Spalte(3)[0], "1001");
 }
 
 TEST(Zahlensystem, UngueltigeBasenUndZeilen) {
@@ -74,9 +77,12 @@ TEST(Zahlensystem, UngueltigeBasenUndZeilen) {
   EXPECT_EQ(Ausfuehren(m, 30, 1), DivisionDurchNull);
   EXPECT_EQ(m.Spalte(3), TStringListe{"0"});
   EXPECT_EQ(Ausfuehren(m, 30, 0), DivisionDurchNull);
-  EXPECT_EQ(Ausfuehren(m, 30, -3), BasisAusserhalb); // low byte 253
-  EXPECT_TRUE(m.Spalte(3).empty());
+  EXPECT_EQ(Ausfuehren(m, 30, -254), DivisionDurchNull);
   EXPECT_EQ(Ausfuehren(m, 30, 37), BasisAusserhalb);
+  EXPECT_TRUE(m.Spalte(3).empty());
+  // Not wrapped to a byte: 272 would otherwise be read as base 16, 256 as 0.
+  for (const double basis : {256.0, 272.0, 1e300})
+    EXPECT_EQ(Ausfuehren(m, 30, basis), BasisAusserhalb) << basis;
   for (const std::string zeile : {"-5", "2,5", "1e3", "ff", " 7", "99999999999999999999"}) {
     TSpaltenModell z = Modell({"3", zeile});
     EXPECT_EQ(Ausfuehren(z, 30, 2), NurGanzeZahlen) << zeile;
