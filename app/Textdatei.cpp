@@ -1,0 +1,95 @@
+#include "Textdatei.h"
+
+#include "core/Fehler.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned codes stay as
+// the control characters Latin-1 has there.
+constexpr char16_t Cp1252Oben[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString Cp1252(const QByteArray& bytes) {
+  QString text(bytes.size(), Qt::Uninitialized);
+  QChar* ziel = text.data();
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    *ziel++ = QChar(b >= 0x80 && b < 0xA0 ? Cp1252Oben[b - 0x80] : char16_t(b));
+  }
+  return text;
+}
+
+} // namespace
+
+QString TextDekodieren(QByteArray bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(bytes);
+  if (utf8.hasError()) text = Cp1252(bytes);
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+QString TextLaden(const QString& pfad, qint64 maxBytes) {
+  const QFileInfo info(pfad);
+  if (!info.exists()) throw TEAFehler(("Datei " + pfad + " nicht gefunden").toStdString());
+  if (info.isDir()) throw TEAFehler((pfad + " ist ein Ordner, keine Datei").toStdString());
+  if (info.size() > maxBytes)
+    throw TEAFehler(("Datei " + pfad + " ist zu groß zum Laden (höchstens " +
+                     QString::number(maxBytes / (1024 * 1024)) + " MB)")
+                        .toStdString());
+  QFile datei(pfad);
+  if (!datei.open(QIODevice::ReadOnly))
+    throw TEAFehler(("Datei " + pfad + " kann nicht gelesen werden").toStdString());
+  const QByteArray bytes = datei.readAll();
+  if (bytes.contains('\0')) throw TEAFehler((pfad + " ist keine Textdatei").toStdString());
+  return TextDekodieren(bytes);
+}
+
+void TextSpeichern(const QString& pfad, const QString& text) {
+  QSaveFile datei(pfad);
+  const QByteArray bytes = text.toUtf8();
+  if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit())
+    throw TEAFehler(("Datei " + pfad + " kann nicht geschrieben werden").toStdString());
+}
+
+TStringListe SpaltenZeilen(const QString& text) {
+  TStringListe zeilen;
+  if (text.isEmpty()) return zeilen;
+  qsizetype anfang = 0;
+  const qsizetype ende = text.endsWith(QLatin1Char('\n')) ? text.size() - 1 : text.size();
+  for (;;) {
+    const qsizetype lf = text.indexOf(QLatin1Char('\n'), anfang);
+    if (lf < 0 || lf >= ende) {
+      zeilen.push_back(QStringView(text).mid(anfang, ende - anfang).toUtf8().toStdString());
+      return zeilen;
+    }
+    zeilen.push_back(QStringView(text).mid(anfang, lf - anfang).toUtf8().toStdString());
+    anfang = lf + 1;
+  }
+}
+
+QString SpaltenText(const TStringListe& zeilen) {
+  QString text;
+  std::size_t laenge = 0;
+  for (const std::string& z : zeilen) laenge += z.size() + 1;
+  text.reserve(static_cast<qsizetype>(laenge));
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    if (i > 0) text += QLatin1Char('\n');
+    text += QString::fromUtf8(zeilen[i].data(), static_cast<qsizetype>(zeilen[i].size()));
+  }
+  return text;
+}
+
+QString DateiText(const QString& spaltentext) {
+  if (spaltentext.isEmpty() || spaltentext.endsWith(QLatin1Char('\n'))) return spaltentext;
+  return spaltentext + QLatin1Char('\n');
+}

@@ -1,0 +1,118 @@
+// TForm1: the main window with the four columns and the operation group.
+#pragma once
+
+#include "operations/Katalog.h"
+#include "operations/Spaltenmodell.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class TAnwendung;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TForm1(TAnwendung& anwendung);
+  // Start-up: the operation list and the data folder.
+  void FormCreate();
+
+  // A column 1..4.
+  QPlainTextEdit* Spalte(int nummer) const { return memos_[nummer - 1]; }
+  // Number of lines of a column; an LF at the very end starts no new line.
+  static int Zeilenzahl(const QPlainTextEdit* memo);
+  // The lines of a column, and setting a column from lines.
+  TStringListe Zeilen(int nummer) const;
+  void ZeilenSetzen(int nummer, const TStringListe& zeilen);
+
+  // The operation number of the selected list position.
+  uint8_t GewaehlteOperation() const;
+
+  // The four columns as the data set named in Edit3; errors propagate.
+  void Sichern();
+  void Laden();
+
+  void Einrichten();
+  void Angleichen(uint8_t art);
+  void Optionangleichen();
+
+  QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
+  QPlainTextEdit *Memo1, *Memo2, *Memo3, *Memo4, *Memo5;
+  QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8,
+      *Button9, *Button10, *Button12, *Button13, *Button14, *Button15, *Button16, *Button17;
+  QGroupBox* GroupBox1;
+  QComboBox* ComboBox1;
+  QLineEdit *Edit1, *Edit2, *Edit3;
+  QCheckBox *CheckBox1, *CheckBox2, *CheckBox3;
+  QPushButton *BitBtn1, *BitBtn2;
+  QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4;
+
+public slots:
+  void ComboBox1Change();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void CheckBox2Click();
+  void Button1Click();
+  void Button16Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void Button7Click();
+  void Button8Click();
+  void Button9Click();
+  void Button10Click();
+  void Button12Click();
+  void Button13Click();
+  void Button14Click();
+  void Button15Click();
+  void Button17Click();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void Memo1Change();
+  void Memo2Change();
+  void Memo3Change();
+  void Memo4Change();
+  // The last of several dropped files: loaded into column 1 and split into columns 1 and 2.
+  void DateiFallenGelassen(const QStringList& pfade);
+
+protected:
+  void closeEvent(QCloseEvent* ereignis) override;
+  void dragEnterEvent(QDragEnterEvent* ereignis) override;
+  void dropEvent(QDropEvent* ereignis) override;
+
+private:
+  void Aufbauen();
+  void Verbinden();
+  void SpalteLeeren(int nummer);
+  void SpalteKopieren(int nummer);
+  void SpalteGeaendert(int nummer);
+  // Runs the operation on the given input columns and writes back the columns it changed,
+  // also after an error, which it then raises.
+  void OperationAnwenden(const TOperation& op, TStringListe spalte1, TStringListe spalte2);
+  // "Auf Datei anwenden": the input files into columns 1 and 2; false when column 1's file
+  // is missing.
+  bool DateienEinlesen();
+  void DateienSchreiben();
+  QString Dateiname(const QString& vorsatz, bool mitTxt) const;
+  void SpalteLaden(int nummer, const QString& pfad);
+  bool FormClose();
+
+  TAnwendung& anwendung_;
+  std::array<QPlainTextEdit*, 4> memos_{};
+  std::array<QPushButton*, 4> leeren_{};
+  std::array<TGanzSatz, Operationsanzahl> auswahl_{};
+  QString letzteDatei_;
+};

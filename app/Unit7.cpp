@@ -1,0 +1,80 @@
+// TForm7: the options window.
+#include "Unit7.h"
+
+#include "Anwendung.h"
+#include "IniDatei.h"
+#include "Unit1.h"
+#include "Unit4.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString Abschnitt = QStringLiteral("Optionen");
+const QString Fortgeschritten = QStringLiteral("Fortgeschritten");
+const QString Hilfen = QStringLiteral("Hilfen anzeigen");
+const QString LetzteDaten = QStringLiteral("Letzte Daten laden");
+} // namespace
+
+TForm7::TForm7(TAnwendung& anwendung) : anwendung_(anwendung) {
+  setWindowTitle(QStringLiteral("Optionen"));
+  CheckBox1 = new QCheckBox(QStringLiteral("Fortgeschrittenen-Modus"), this);
+  CheckBox1->setChecked(true);
+  CheckBox2 = new QCheckBox(QStringLiteral("Hilfen anzeigen"), this);
+  CheckBox2->setChecked(true);
+  CheckBox3 = new QCheckBox(QStringLiteral("Beim Start letzte Daten laden"), this);
+  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  auto* layout = new QVBoxLayout(this);
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, CheckBox3, BitBtn1})
+    layout->addWidget(w);
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
+}
+
+QString TForm7::Einstellungsdatei() { return anwendung_.Datei(QStringLiteral("Quarn.ini")); }
+
+void TForm7::FormCreate() {
+  laden();
+  TForm1& haupt = anwendung_.Form1();
+  haupt.Optionangleichen();
+  haupt.ComboBox1Change();
+  haupt.Label9->hide();
+  anwendung_.Form4().Label18->setVisible(CheckBox2->isChecked());
+}
+
+void TForm7::laden() {
+  QString pfad;
+  try {
+    pfad = Einstellungsdatei();
+  } catch (const std::exception&) {
+    // No data folder anywhere: the defaults, as for a missing file.
+  }
+  const TIniDatei ini(pfad);
+  CheckBox1->setChecked(ini.LiesBool(Abschnitt, Fortgeschritten, true));
+  CheckBox2->setChecked(ini.LiesBool(Abschnitt, Hilfen, true));
+  CheckBox3->setChecked(ini.LiesBool(Abschnitt, LetzteDaten, false));
+}
+
+void TForm7::speichern() {
+  TIniDatei ini(Einstellungsdatei());
+  ini.SetzeBool(Abschnitt, Fortgeschritten, CheckBox1->isChecked());
+  ini.SetzeBool(Abschnitt, Hilfen, CheckBox2->isChecked());
+  ini.SetzeBool(Abschnitt, LetzteDaten, CheckBox3->isChecked());
+  ini.Speichern();
+}
+
+void TForm7::BitBtn1Click() {
+  try {
+    speichern();
+    anwendung_.Form1().Optionangleichen();
+    close();
+  } catch (const std::exception& fehler) {
+    anwendung_.FehlerZeigen(fehler);
+  }
+}
+
+void TForm7::showEvent(QShowEvent* ereignis) {
+  laden();
+  QWidget::showEvent(ereignis);
+}

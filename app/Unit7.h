@@ -1,0 +1,36 @@
+// TForm7: the options window; its three check boxes are the program's options while it runs.
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QPushButton;
+class TAnwendung;
+
+class TForm7 : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TForm7(TAnwendung& anwendung);
+  // Start-up: reads the options and applies them to the main and plot windows.
+  void FormCreate();
+
+  // The check boxes from the settings file ("Quarn.ini"), defaults where it has nothing.
+  void laden();
+  // The check boxes into the settings file; TIniFehler when it cannot be written.
+  void speichern();
+
+  QCheckBox *CheckBox1, *CheckBox2, *CheckBox3;
+  QPushButton* BitBtn1;
+
+public slots:
+  void BitBtn1Click();
+
+protected:
+  void showEvent(QShowEvent* ereignis) override;
+
+private:
+  QString Einstellungsdatei();
+
+  TAnwendung& anwendung_;
+};

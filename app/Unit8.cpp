@@ -1,0 +1,83 @@
+// TForm8: the list of the data sets saved in the data folder.
+#include "Unit8.h"
+
+#include "Anwendung.h"
+#include "Unit1.h"
+#include "Unit4.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Reduziert(const QString& name) {
+  QString rest = name.size() >= 2 ? name.mid(2) : QString();
+  const qsizetype punkt = rest.lastIndexOf(QLatin1Char('.'));
+  if (punkt >= 0 && punkt > rest.lastIndexOf(QLatin1Char('/'))) rest.truncate(punkt);
+  return rest;
+}
+
+} // namespace
+
+QStringList Datensaetze(const QStringList& eintraege) {
+  QStringList reduziert;
+  QHash<QString, int> anzahl;
+  for (const QString& eintrag : eintraege) {
+    reduziert << Reduziert(eintrag);
+    ++anzahl[reduziert.last()];
+  }
+  QStringList saetze;
+  for (const QString& name : reduziert)
+    if (anzahl.value(name) == 4 && !saetze.contains(name)) saetze << name;
+  return saetze;
+}
+
+TForm8::TForm8(TAnwendung& anwendung) : anwendung_(anwendung) {
+  setWindowTitle(QStringLiteral("Dateien"));
+  ListBox1 = new QListWidget(this);
+  CheckBox1 = new QCheckBox(QStringLiteral("Sofort plotten"), this);
+  Label1 = new QLabel(QStringLiteral("Lädt."), this);
+  Label1->hide();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(ListBox1);
+  layout->addWidget(CheckBox1);
+  layout->addWidget(Label1);
+  connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
+  connect(CheckBox1, &QCheckBox::clicked, this, &TForm8::CheckBox1Click);
+}
+
+void TForm8::laden() {
+  ListBox1->clear();
+  QStringList eintraege;
+  try {
+    const QDir ordner(anwendung_.Datenordner());
+    eintraege = ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
+  } catch (const std::exception&) {
+    // No data folder: an empty list.
+  }
+  ListBox1->addItems(Datensaetze(eintraege));
+}
+
+void TForm8::ListBox1Click() {
+  const QListWidgetItem* eintrag = ListBox1->currentItem();
+  if (!eintrag || !eintrag->isSelected()) return;
+  Label1->show();
+  Label1->repaint();
+  TForm1& haupt = anwendung_.Form1();
+  const QString name = haupt.Edit3->text();
+  haupt.Edit3->setText(eintrag->text());
+  haupt.Button15Click();
+  haupt.Edit3->setText(name);
+  if (CheckBox1->isChecked()) {
+    if (!anwendung_.Form4().isVisible()) anwendung_.Form4().show();
+    haupt.Button10Click();
+  }
+  Label1->hide();
+}
+
+void TForm8::CheckBox1Click() { ListBox1Click(); }

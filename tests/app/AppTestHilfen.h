@@ -1,0 +1,48 @@
+// A complete program in a temporary program folder, with its messages recorded.
+#pragma once
+
+#include "Anwendung.h"
+#include "Meldungen.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <utility>
+
+struct TTestprogramm {
+  QTemporaryDir ordner;
+  TMeldungsprotokoll meldungen;
+  std::unique_ptr<TAnwendung> anwendung;
+
+  // Files placed in the data folder before the program starts: (name, content).
+  explicit TTestprogramm(std::initializer_list<std::pair<QString, QByteArray>> dateien = {}) {
+    for (const auto& [name, inhalt] : dateien) Schreiben(name, inhalt);
+    Neustart();
+  }
+
+  QString Datenordner() const { return ordner.path() + QStringLiteral("/Quarn"); }
+  QString Pfad(const QString& name) const { return Datenordner() + QLatin1Char('/') + name; }
+
+  void Schreiben(const QString& name, const QByteArray& inhalt) const {
+    QDir().mkpath(Datenordner());
+    QFile datei(Pfad(name));
+    if (datei.open(QIODevice::WriteOnly)) datei.write(inhalt);
+  }
+
+  QByteArray Lesen(const QString& name) const {
+    QFile datei(Pfad(name));
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
+  }
+
+  // A new program on the same folder, as after a restart.
+  void Neustart() {
+    anwendung.reset();
+    anwendung = std::make_unique<TAnwendung>(ordner.path(), meldungen);
+  }
+
+  TAnwendung& a() { return *anwendung; }
+};

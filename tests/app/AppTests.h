@@ -1,0 +1,53 @@
+// The test classes of the windows, run one after another by main().
+#pragma once
+
+#include <QObject>
+
+class TStartTest : public QObject {
+  Q_OBJECT
+private slots:
+  void NachDemStartWieBeschrieben();
+  void ErsterStartZeigtWillkommen();
+  void NichtBeschreibbarerProgrammordner();
+  void SchliessenSichertLetzteUndOptionen();
+  void SchliessenMitFehlerBleibtOffen();
+  void BilderDerFensterImBuildOrdner();
+};
+
+class THauptfensterTest : public QObject {
+  Q_OBJECT
+private slots:
+  void AngleichenSetztFelderJeOperation();
+  void LeerenZeigtZeilenzahl();
+  void OperationSchreibtZurueck();
+  void FehlerBehaeltGeschriebeneZeilen();
+  void WertMitPunktWirdKomma();
+  void SpaltenVerschiebenUndTauschen();
+  void PiUndE();
+  void PlottenBrauchtDatenpaare();
+  void ZufallsdatenHabenGleichLangeSpalten();
+};
+
+class TDateienTest : public QObject {
+  Q_OBJECT
+private slots:
+  void SichernUndLadenGenau();
+  void LadenMeldetFehlendeDateien();
+  void LadenVerstehtFremdeDateien();
+  void AufDateiAnwenden();
+  void FallenGelasseneDateien();
+  void UnbrauchbareDateien();
+  void DateilisteZaehltVierDateien();
+  void DateilisteLaedtOhneNamenZuAendern();
+};
+
+class TOptionenTest : public QObject {
+  Q_OBJECT
+private slots:
+  void OptionenAusDerDatei();
+  void MuellInDerDateiGibtVorgaben();
+  void OkSpeichertUndLaedtLetzte();
+  void ZeigenVerwirftNichtGespeichertes();
+  void InfofensterBeispielUndAutor();
+  void IniGanzzahlen();
+};

@@ -1,0 +1,179 @@
+#include "AppTestHilfen.h"
+#include "AppTests.h"
+
+#include "Unit1.h"
+#include "Unit4.h"
+#include "Unit7.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+void Waehlen(TForm1& f, const QString& name) {
+  f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(name));
+  f.ComboBox1Change();
+}
+
+} // namespace
+
+void THauptfensterTest::AngleichenSetztFelderJeOperation() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n6\n7"));
+  Waehlen(f, QStringLiteral("Hinterer Teil"));
+  QCOMPARE(f.Edit1->text(), QStringLiteral("3"));
+  QCOMPARE(f.CheckBox1->text(), QStringLiteral("Bis zum W. Wert"));
+  Waehlen(f, QStringLiteral("Sortieren"));
+  QVERIFY(f.Edit1->text().isEmpty());
+  QVERIFY(!f.Edit1->isEnabled());
+  QVERIFY(!f.Label2->isEnabled());
+  Waehlen(f, QStringLiteral("Zahlensystem"));
+  QCOMPARE(f.Edit1->text(), QStringLiteral("16"));
+  QCOMPARE(f.CheckBox1->text(), QStringLiteral("Umkehren"));
+  QVERIFY(!f.CheckBox1->isEnabled());
+  Waehlen(f, QStringLiteral("Kehrwert"));
+  QCOMPARE(f.CheckBox1->text(), QStringLiteral("%%%%%%%"));
+  Waehlen(f, QStringLiteral("Dividieren"));
+  QCOMPARE(f.Edit1->text(), QStringLiteral("2"));
+  QCOMPARE(f.CheckBox1->text(), QStringLiteral("Spalte 1 div Spalte 2"));
+  // Help texts on: the example shows in the label and as the list's hint.
+  QVERIFY(!f.Label9->isHidden());
+  QCOMPARE(f.Label9->text(), QStringLiteral("X / W"));
+  QCOMPARE(f.ComboBox1->toolTip(), QStringLiteral("X / W"));
+  p.a().Form7().CheckBox2->setChecked(false);
+  Waehlen(f, QStringLiteral("Reißverschluss"));
+  QVERIFY(f.Label9->isHidden());
+  QVERIFY(f.ComboBox1->toolTip().isEmpty());
+}
+
+void THauptfensterTest::LeerenZeigtZeilenzahl() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  for (const char* zeile : {"1", "2"}) {
+    QTest::keyClicks(f.Memo2, QString::fromLatin1(zeile));
+    QTest::keyClick(f.Memo2, Qt::Key_Return);
+  }
+  QTest::keyClicks(f.Memo2, QStringLiteral("3"));
+  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("1\n2\n3"));
+  QCOMPARE(f.Button3->text(), QStringLiteral("Leeren 3"));
+  QTest::keyClick(f.Memo2, Qt::Key_Return);
+  QCOMPARE(f.Button3->text(), QStringLiteral("Leeren 3"));
+  f.Button3->click();
+  QCOMPARE(f.Button3->text(), QStringLiteral("Leeren 0"));
+  QVERIFY(f.Memo2->toPlainText().isEmpty());
+  f.Memo4->setPlainText(QStringLiteral("\n"));
+  QCOMPARE(f.Button5->text(), QStringLiteral("Leeren 1"));
+}
+
+void THauptfensterTest::OperationSchreibtZurueck() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("2\n\n3"));
+  f.Memo2->setPlainText(QStringLiteral("20\n10\n30"));
+  Waehlen(f, QStringLiteral("Sortieren"));
+  f.CheckBox1->setChecked(true);
+  f.BitBtn1->click();
+  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("2\n0\n3"));
+  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("0\n2\n3"));
+  QCOMPARE(f.Memo4->toPlainText(), QStringLiteral("10\n20\n30"));
+  QCOMPARE(f.Button4->text(), QStringLiteral("Leeren 3"));
+  // Missing data: the message, and the output columns stay.
+  f.Memo1->clear();
+  f.BitBtn1->click();
+  QCOMPARE(p.meldungen.Texte, QStringList{QStringLiteral("Keine Daten in der ersten Spalte vorhanden")});
+  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("0\n2\n3"));
+  Waehlen(f, QStringLiteral("Fouriertransformation"));
+  f.Memo1->setPlainText(QStringLiteral("1"));
+  f.BitBtn1->click();
+  QCOMPARE(p.meldungen.Texte.last(), QStringLiteral("kommt noch"));
+  QVERIFY(f.Memo3->toPlainText().isEmpty());
+}
+
+void THauptfensterTest::FehlerBehaeltGeschriebeneZeilen() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("4\nabc\n2"));
+  f.Memo4->setPlainText(QStringLiteral("alt"));
+  Waehlen(f, QStringLiteral("Kehrwert"));
+  f.BitBtn1->click();
+  QCOMPARE(p.meldungen.Texte, QStringList{QStringLiteral("'abc' ist kein gültiger Gleitkommawert")});
+  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("0,25"));
+  QVERIFY(f.Memo4->toPlainText().isEmpty());
+}
+
+void THauptfensterTest::WertMitPunktWirdKomma() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("1"));
+  Waehlen(f, QStringLiteral("Addieren"));
+  f.Edit1->setText(QStringLiteral("2.5"));
+  f.BitBtn1->click();
+  QCOMPARE(f.Edit1->text(), QStringLiteral("2,5"));
+  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("3,5"));
+}
+
+void THauptfensterTest::SpaltenVerschiebenUndTauschen() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("a"));
+  f.Memo2->setPlainText(QStringLiteral("b\nc"));
+  f.Memo3->setPlainText(QStringLiteral("3"));
+  f.Memo4->setPlainText(QStringLiteral("4"));
+  f.SpeedButton4->click();
+  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("b\nc"));
+  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("a"));
+  f.Button1->click();
+  f.Button16->click();
+  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("3"));
+  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("4"));
+  f.Button9->click();
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4"));
+}
+
+void THauptfensterTest::PiUndE() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Button12->click();
+  QCOMPARE(f.Edit1->text(), QStringLiteral("3,14159265358979"));
+  f.Button13->click();
+  QCOMPARE(f.Edit1->text(), QStringLiteral("2,71828182845905"));
+}
+
+void THauptfensterTest::PlottenBrauchtDatenpaare() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  TForm4& plot = p.a().Form4();
+  plot.CheckBox6->click();
+  QVERIFY(plot.Edit8->isEnabled());
+  f.Memo1->setPlainText(QStringLiteral("1"));
+  f.Button10->click();
+  QCOMPARE(p.meldungen.Texte,
+           QStringList{QStringLiteral("Es müssen Datenpaare in Spalte 1 und 2 vorhanden sein")});
+  QVERIFY(!plot.CheckBox6->isChecked());
+  QVERIFY(!plot.Edit8->isEnabled());
+  QVERIFY(!plot.isVisible());
+  f.Memo2->setPlainText(QStringLiteral("2"));
+  f.Button10->click();
+  QVERIFY(plot.isVisible());
+  plot.close();
+}
+
+void THauptfensterTest::ZufallsdatenHabenGleichLangeSpalten() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  for (int i = 0; i < 20; ++i) {
+    f.Button17Click();
+    const int n = TForm1::Zeilenzahl(f.Memo1);
+    QVERIFY(n >= 10 && n < 110);
+    QCOMPARE(TForm1::Zeilenzahl(f.Memo2), n);
+  }
+}

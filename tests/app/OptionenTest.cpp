@@ -1,0 +1,131 @@
+#include "AppTestHilfen.h"
+#include "AppTests.h"
+
+#include "IniDatei.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "Unit7.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+void TOptionenTest::OptionenAusDerDatei() {
+  TTestprogramm p({{QStringLiteral("Quarn.ini"),
+                    "[Optionen]\nFortgeschritten=0\nHilfen anzeigen=0x0\nLetzte Daten laden=2\n"},
+                   {QStringLiteral("1_letzte.txt"), "9\n"}});
+  TAnwendung& a = p.a();
+  QVERIFY(!a.Form7().CheckBox1->isChecked());
+  QVERIFY(!a.Form7().CheckBox2->isChecked());
+  QVERIFY(a.Form7().CheckBox3->isChecked());
+  QVERIFY(a.Form1().SpeedButton2->isHidden());
+  QVERIFY(a.Form1().SpeedButton3->isHidden());
+  QVERIFY(a.Form1().SpeedButton4->isHidden());
+  QVERIFY(a.Form4().Label18->isHidden());
+  // "letzte" was loaded at start; its three missing columns were reported.
+  QCOMPARE(a.Form1().Memo1->toPlainText(), QStringLiteral("9"));
+  QCOMPARE(p.meldungen.Texte.size(), 3);
+}
+
+void TOptionenTest::MuellInDerDateiGibtVorgaben() {
+  const QByteArray muell[] = {
+      "[Optionen]\nFortgeschritten=ja\nHilfen anzeigen=99999999999999999999\nLetzte Daten laden=abc\n",
+      QByteArray("\x00\xFF\xFE[Opt\x01ionen\n=\n==1\n[", 17),
+      "Fortgeschritten=0\n",
+      "[optionen]\n fortgeschritten = 0 \n",
+  };
+  const bool fortgeschritten[] = {true, true, true, false};
+  for (int i = 0; i < 4; ++i) {
+    TTestprogramm p({{QStringLiteral("Quarn.ini"), muell[i]}});
+    QCOMPARE(p.a().Form7().CheckBox1->isChecked(), fortgeschritten[i]);
+    QVERIFY(p.a().Form7().CheckBox2->isChecked());
+    QVERIFY(!p.a().Form7().CheckBox3->isChecked());
+    // Writing keeps working on top of the junk.
+    p.a().Form7().speichern();
+    p.Neustart();
+    QCOMPARE(p.a().Form7().CheckBox1->isChecked(), fortgeschritten[i]);
+  }
+}
+
+void TOptionenTest::OkSpeichertUndLaedtLetzte() {
+  TTestprogramm p({{QStringLiteral("1_letzte.txt"), "1\n"}, {QStringLiteral("2_letzte.txt"), "2\n"},
+                   {QStringLiteral("3_letzte.txt"), ""},   {QStringLiteral("4_letzte.txt"), ""}});
+  TAnwendung& a = p.a();
+  QVERIFY(a.Form1().Memo1->toPlainText().isEmpty());
+  a.Form7().show();
+  a.Form7().CheckBox3->setChecked(true);
+  a.Form7().CheckBox1->setChecked(false);
+  a.Form7().BitBtn1->click();
+  QVERIFY(!a.Form7().isVisible());
+  QCOMPARE(a.Form1().Memo1->toPlainText(), QStringLiteral("1"));
+  QVERIFY(a.Form1().SpeedButton4->isHidden());
+  QVERIFY(p.Lesen(QStringLiteral("Quarn.ini")).contains("Letzte Daten laden=1"));
+  p.Neustart();
+  QVERIFY(p.a().Form7().CheckBox3->isChecked());
+  QCOMPARE(p.a().Form1().Memo2->toPlainText(), QStringLiteral("2"));
+  // A settings file that cannot be written: the message, and the window stays open.
+  QFile::remove(p.Pfad(QStringLiteral("Quarn.ini")));
+  QDir().mkpath(p.Pfad(QStringLiteral("Quarn.ini")));
+  p.a().Form7().show();
+  p.a().Form7().BitBtn1->click();
+  QCOMPARE(p.meldungen.Texte.last(),
+           QStringLiteral("In ") + p.Pfad(QStringLiteral("Quarn.ini")) + QStringLiteral(" kann nicht geschrieben werden"));
+  QVERIFY(p.a().Form7().isVisible());
+  p.a().Form7().close();
+}
+
+void TOptionenTest::ZeigenVerwirftNichtGespeichertes() {
+  TTestprogramm p;
+  TForm7& optionen = p.a().Form7();
+  optionen.show();
+  optionen.CheckBox2->setChecked(false);
+  optionen.close();
+  QVERIFY(!optionen.CheckBox2->isChecked()); // no effect now, but written at exit ...
+  optionen.show();
+  QVERIFY(optionen.CheckBox2->isChecked()); // ... unless the window is opened again
+  optionen.close();
+}
+
+void TOptionenTest::InfofensterBeispielUndAutor() {
+  TTestprogramm p;
+  TForm2& info = p.a().Form2();
+  TForm1& f = p.a().Form1();
+  info.show();
+  info.Button1->click();
+  QVERIFY(!info.isVisible());
+  QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Sortieren"));
+  QVERIFY(f.CheckBox1->isChecked());
+  f.BitBtn1->click();
+  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("-3\n7,3\n25\n38"));
+  QCOMPARE(f.Memo4->toPlainText(), QStringLiteral("1\n2\n3\n4"));
+  info.show();
+  info.SpeedButton2->click();
+  QVERIFY(info.SpeedButton1->isHidden());
+  QVERIFY(!info.Label3->isHidden());
+  info.close();
+  QVERIFY(!info.SpeedButton1->isHidden());
+  QVERIFY(info.Label3->isHidden());
+  info.SpeedButton1->click();
+  QVERIFY(p.a().Form7().isVisible());
+  p.a().Form7().close();
+}
+
+void TOptionenTest::IniGanzzahlen() {
+  int w = 0;
+  QVERIFY(IniGanzzahl(QStringLiteral("12"), w) && w == 12);
+  QVERIFY(IniGanzzahl(QStringLiteral(" -7 "), w) && w == -7);
+  QVERIFY(IniGanzzahl(QStringLiteral("0x1F"), w) && w == 31);
+  QVERIFY(IniGanzzahl(QStringLiteral("$10"), w) && w == 16);
+  QVERIFY(IniGanzzahl(QStringLiteral("0xFFFFFFFF"), w) && w == -1);
+  QVERIFY(IniGanzzahl(QStringLiteral("-2147483648"), w) && w == INT_MIN);
+  QVERIFY(!IniGanzzahl(QStringLiteral("2147483648"), w));
+  QVERIFY(!IniGanzzahl(QStringLiteral("1.5"), w));
+  QVERIFY(!IniGanzzahl(QStringLiteral(""), w));
+  QVERIFY(!IniGanzzahl(QStringLiteral("0x"), w));
+  QVERIFY(!IniGanzzahl(QStringLiteral("--1"), w));
+}

@@ -1,0 +1,141 @@
+#include "AppTestHilfen.h"
+#include "AppTests.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolButton>
+
+void TStartTest::NachDemStartWieBeschrieben() {
+  TTestprogramm p;
+  TAnwendung& a = p.a();
+  TForm1& f = a.Form1();
+  QVERIFY(a.Bereit);
+  QCOMPARE(f.windowTitle(), QStringLiteral("Quarn v1.21"));
+  QCOMPARE(f.ComboBox1->count(), 31);
+  QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Addieren"));
+  QCOMPARE(f.ComboBox1->itemText(30), QStringLiteral("Zahlensystem"));
+  QCOMPARE(f.CheckBox1->text(), QStringLiteral("Spalte 1 + Spalte 2"));
+  QVERIFY(f.CheckBox1->isEnabled());
+  QVERIFY(f.Edit1->isEnabled());
+  QVERIFY(f.Edit1->text().isEmpty());
+  QVERIFY(a.Form7().CheckBox2->isChecked());
+  QVERIFY(f.Label9->isHidden());
+  QVERIFY(!f.SpeedButton2->isHidden());
+  QVERIFY(!f.SpeedButton3->isHidden());
+  QVERIFY(!f.SpeedButton4->isHidden());
+  QVERIFY(f.Button17->isHidden());
+  QVERIFY(!a.Form4().Label18->isHidden());
+  QCOMPARE(a.Form2().Label2->text(), QStringLiteral("Quarn v1.21"));
+  QCOMPARE(a.Form3().windowTitle(), QStringLiteral("Erklärung zu den Operationen"));
+  QCOMPARE(a.Form4().windowTitle(), QStringLiteral("Plot Spalte 2 gegen Spalte 1"));
+  QCOMPARE(a.Form5().windowTitle(), QStringLiteral("Information"));
+  QCOMPARE(a.Form6().windowTitle(), QStringLiteral("Funktion eingeben"));
+  QCOMPARE(a.Form7().windowTitle(), QStringLiteral("Optionen"));
+  QCOMPARE(a.Form8().windowTitle(), QStringLiteral("Dateien"));
+  QCOMPARE(a.Form9().windowTitle(), QStringLiteral("Willkommen"));
+  QVERIFY(QFileInfo(p.Datenordner()).isDir());
+  QVERIFY(p.meldungen.Texte.isEmpty());
+}
+
+void TStartTest::ErsterStartZeigtWillkommen() {
+  TTestprogramm p;
+  p.a().Starten();
+  QVERIFY(p.a().Form1().isVisible());
+  QVERIFY(p.a().Form9().isVisible());
+  QVERIFY(!p.a().Form4().isVisible());
+  QVERIFY(p.Lesen(QStringLiteral("Quarn.ini")).contains("Erster Start=0"));
+  p.a().Form9().BitBtn1->click();
+  QVERIFY(!p.a().Form9().isVisible());
+  p.Neustart();
+  p.a().Starten();
+  QVERIFY(!p.a().Form9().isVisible());
+}
+
+void TStartTest::NichtBeschreibbarerProgrammordner() {
+  // "Quarn" already exists as a file: the folder cannot be made beside the program.
+  QTemporaryDir programm;
+  QFile blockiert(programm.path() + QStringLiteral("/Quarn"));
+  QVERIFY(blockiert.open(QIODevice::WriteOnly));
+  blockiert.close();
+  TMeldungsprotokoll meldungen;
+  TAnwendung a(programm.path(), meldungen);
+  const QString ausweich =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Quarn");
+  QCOMPARE(a.Datenordner(), ausweich);
+  a.Form1().Memo1->setPlainText(QStringLiteral("4\n5"));
+  a.Form1().Edit3->setText(QStringLiteral("Ausweich"));
+  a.Form1().Button14->click();
+  QVERIFY(meldungen.Texte.isEmpty());
+  QFile gesichert(ausweich + QStringLiteral("/1_Ausweich.txt"));
+  QVERIFY(gesichert.open(QIODevice::ReadOnly));
+  QCOMPARE(gesichert.readAll(), QByteArray("4\n5\n"));
+  QVERIFY(a.Form1().close());
+  QVERIFY(QFileInfo::exists(ausweich + QStringLiteral("/1_letzte.txt")));
+  QDir(ausweich).removeRecursively();
+}
+
+void TStartTest::SchliessenSichertLetzteUndOptionen() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("1\n2"));
+  f.Memo3->setPlainText(QStringLiteral("x"));
+  f.Edit3->setText(QStringLiteral("Messung"));
+  p.a().Form7().CheckBox2->setChecked(false);
+  f.show();
+  QVERIFY(f.close());
+  QCOMPARE(f.Edit3->text(), QStringLiteral("letzte"));
+  QCOMPARE(p.Lesen(QStringLiteral("1_letzte.txt")), QByteArray("1\n2\n"));
+  QCOMPARE(p.Lesen(QStringLiteral("2_letzte.txt")), QByteArray(""));
+  QCOMPARE(p.Lesen(QStringLiteral("3_letzte.txt")), QByteArray("x\n"));
+  QCOMPARE(p.Lesen(QStringLiteral("4_letzte.txt")), QByteArray(""));
+  const QByteArray ini = p.Lesen(QStringLiteral("Quarn.ini"));
+  QVERIFY(ini.contains("[Optionen]"));
+  QVERIFY(ini.contains("Fortgeschritten=1"));
+  QVERIFY(ini.contains("Hilfen anzeigen=0"));
+  QVERIFY(ini.contains("Letzte Daten laden=0"));
+}
+
+// Pictures of the windows for a look by eye (written next to the test program).
+void TStartTest::BilderDerFensterImBuildOrdner() {
+  TTestprogramm p;
+  TAnwendung& a = p.a();
+  a.Form1().Memo1->setPlainText(QStringLiteral("7,3\n38\n-3\n25"));
+  a.Form1().ComboBox1->setCurrentIndex(a.Form1().ComboBox1->findText(QStringLiteral("Sortieren")));
+  a.Form1().ComboBox1Change();
+  const std::pair<QWidget*, const char*> fenster[] = {
+      {&a.Form1(), "Hauptfenster.png"}, {&a.Form2(), "Info.png"}, {&a.Form7(), "Optionen.png"},
+      {&a.Form9(), "Willkommen.png"}};
+  for (const auto& [w, name] : fenster) {
+    w->show();
+    QVERIFY(w->grab().save(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name)));
+    w->hide();
+  }
+}
+
+void TStartTest::SchliessenMitFehlerBleibtOffen() {
+  TTestprogramm p;
+  QDir().mkpath(p.Pfad(QStringLiteral("1_letzte.txt"))); // a folder where the file goes
+  TForm1& f = p.a().Form1();
+  f.show();
+  QVERIFY(!f.close());
+  QVERIFY(f.isVisible());
+  QCOMPARE(p.meldungen.Texte.size(), 1);
+  QVERIFY(p.meldungen.Texte[0].contains(QStringLiteral("1_letzte.txt kann nicht geschrieben werden")));
+  QCOMPARE(p.Lesen(QStringLiteral("Quarn.ini")), QByteArray("<fehlt>"));
+}
