@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned codes stay as
@@ -38,10 +40,12 @@ QString TextDekodieren(QByteArray bytes) {
   return text;
 }
 
-QString TextLaden(const QString& pfad, qint64 maxBytes) {
+QString TextLaden(const QString& pfad, qint64 maxBytes, qint64 maxZeilen) {
   const QFileInfo info(pfad);
   if (!info.exists()) throw TEAFehler(("Datei " + pfad + " nicht gefunden").toStdString());
   if (info.isDir()) throw TEAFehler((pfad + " ist ein Ordner, keine Datei").toStdString());
+  // Pipes and devices have no size to check and may never end.
+  if (!info.isFile()) throw TEAFehler((pfad + " ist keine gewöhnliche Datei").toStdString());
   if (info.size() > maxBytes)
     throw TEAFehler(("Datei " + pfad + " ist zu groß zum Laden (höchstens " +
                      QString::number(maxBytes / (1024 * 1024)) + " MB)")
@@ -51,6 +55,10 @@ QString TextLaden(const QString& pfad, qint64 maxBytes) {
     throw TEAFehler(("Datei " + pfad + " kann nicht gelesen werden").toStdString());
   const QByteArray bytes = datei.readAll();
   if (bytes.contains('\0')) throw TEAFehler((pfad + " ist keine Textdatei").toStdString());
+  if (std::max(bytes.count('\n'), bytes.count('\r')) > maxZeilen)
+    throw TEAFehler(("Datei " + pfad + " hat zu viele Zeilen zum Laden (höchstens " +
+                     QString::number(maxZeilen) + ")")
+                        .toStdString());
   return TextDekodieren(bytes);
 }
 

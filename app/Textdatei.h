@@ -11,14 +11,17 @@
 // anything else as Windows-1252 (files of older Windows tools). CRLF and CR become LF.
 QString TextDekodieren(QByteArray bytes);
 
-// Column files larger than this are refused: the column widgets take about 5 µs per line, so
-// 64 MB (some five million short lines) already keep the window busy for about a minute.
+// Column files beyond these limits are refused: the column widgets take some 5 µs per line
+// and column, so two million lines keep the window busy for about ten seconds, and the
+// byte limit keeps the memory in bounds whatever the lines are like.
 inline constexpr qint64 GroessteTextdatei = 64 * 1024 * 1024;
+inline constexpr qint64 MeisteZeilen = 2000000;
 
-// Reads a text file of at most maxBytes. Raises TEAFehler with a message for the user when
-// the path is missing ("Datei … nicht gefunden"), a folder, unreadable, too large, or not
-// text (NUL bytes).
-QString TextLaden(const QString& pfad, qint64 maxBytes = GroessteTextdatei);
+// Reads a text file. Raises TEAFehler with a message for the user when the path is missing
+// ("Datei … nicht gefunden"), a folder or no regular file, unreadable, beyond the limits, or
+// not text (NUL bytes).
+QString TextLaden(const QString& pfad, qint64 maxBytes = GroessteTextdatei,
+                  qint64 maxZeilen = MeisteZeilen);
 
 // Writes the text as UTF-8 through a temporary file that replaces the old one only when
 // complete, so a failure leaves the old file as it was. Raises TEAFehler on failure.

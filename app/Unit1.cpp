@@ -4,7 +4,7 @@
 #include "Anwendung.h"
 #include "Meldungen.h"
 #include "Textdatei.h"
-#include "Unit3.h"
+#include "Unit2.h"
 #include "Unit4.h"
 #include "Unit6.h"
 #include "Unit7.h"
@@ -187,6 +187,7 @@ void TForm1::Aufbauen() {
   haupt->addLayout(rechts);
   haupt->setSizeConstraint(QLayout::SetFixedSize);
   setAcceptDrops(true);
+  for (QPlainTextEdit* memo : memos_) memo->viewport()->installEventFilter(this);
 }
 
 void TForm1::Verbinden() {
@@ -297,8 +298,8 @@ QString TForm1::Dateiname(const QString& vorsatz, bool mitTxt) const {
 }
 
 void TForm1::SpalteLaden(int nummer, const QString& pfad) {
-  QString text = TextLaden(pfad);
-  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  const QString text = TextLaden(pfad);
+  const TWartecursor warten;
   Spalte(nummer)->setPlainText(text);
 }
 
@@ -323,24 +324,23 @@ void TForm1::DateienSchreiben() {
   TextSpeichern(Dateiname(QStringLiteral("4"), false), DateiText(Memo4->toPlainText()));
 }
 
-void TForm1::OperationAnwenden(const TOperation& op, TStringListe spalte1, TStringListe spalte2) {
-  TSpaltenModell modell;
-  modell.Spalte(1) = std::move(spalte1);
-  modell.Spalte(2) = std::move(spalte2);
+void TForm1::OperationAnwenden(const TOperation& op, TSpaltenModell modell) {
   std::optional<std::string> fehler;
-  try {
-    OperationAusfuehren(modell, op);
-  } catch (const std::exception& e) {
-    fehler = e.what();
+  {
+    const TWartecursor warten;
+    try {
+      OperationAusfuehren(modell, op);
+    } catch (const std::exception& e) {
+      fehler = e.what();
+    }
+    for (int k = 1; k <= 4; ++k)
+      if (modell.Geaendert[k - 1]) ZeilenSetzen(k, modell.Spalte(k));
   }
-  for (int k = 1; k <= 4; ++k)
-    if (modell.Geaendert[k - 1]) ZeilenSetzen(k, modell.Spalte(k));
   for (const std::string& meldung : modell.Meldungen) anwendung_.Meldungen().Zeigen(Text(meldung));
   if (fehler) throw TQuarnFehler(*fehler);
 }
 
 void TForm1::BitBtn1Click() {
-  const TWartecursor warten;
   try {
     if (CheckBox2->isChecked() && !DateienEinlesen()) return;
     double wert = 0;
@@ -353,8 +353,11 @@ void TForm1::BitBtn1Click() {
     TOperation op;
     OperationSetzen(GewaehlteOperation(), CheckBox1->isChecked(), op, wert);
     std::optional<std::string> fehler;
+    TSpaltenModell modell;
+    modell.Spalte(1) = Zeilen(1);
+    modell.Spalte(2) = Zeilen(2);
     try {
-      OperationAnwenden(op, Zeilen(1), Zeilen(2));
+      OperationAnwenden(op, std::move(modell));
     } catch (const std::exception& e) {
       fehler = e.what();
     }
@@ -365,7 +368,9 @@ void TForm1::BitBtn1Click() {
   }
 }
 
-void TForm1::BitBtn2Click() { anwendung_.Form3().show(); }
+// The help button leads to the info window, and from there to the explanations and the
+// options (as the welcome window's tip says).
+void TForm1::BitBtn2Click() { anwendung_.Form2().show(); }
 
 void TForm1::CheckBox2Click() {
   Edit2->setEnabled(CheckBox2->isChecked());
@@ -425,7 +430,6 @@ void TForm1::Sichern() {
 }
 
 void TForm1::Laden() {
-  const TWartecursor warten;
   anwendung_.Datenordner();
   for (int k = 1; k <= 4; ++k) {
     const QString pfad =
@@ -496,28 +500,51 @@ void TForm1::SpeedButton4Click() {
 void TForm1::DateiFallenGelassen(const QStringList& pfade) {
   if (pfade.isEmpty()) return;
   letzteDatei_ = pfade.last();
-  const TWartecursor warten;
   try {
-    // The file's lines go straight into the split, which replaces column 1 anyway: a large
-    // file is then put into the column widgets once, not twice.
+    // The file replaces column 1 and goes straight into the split, so that a large file is
+    // put into the column widgets once, not twice.
+    TSpaltenModell modell;
+    modell.Spalte(1) = SpaltenZeilen(TextLaden(letzteDatei_));
+    modell.Geaendert[0] = true;
     TOperation op;
     OperationSetzen(21, false, op, 0);
-    OperationAnwenden(op, SpaltenZeilen(TextLaden(letzteDatei_)), {});
+    OperationAnwenden(op, std::move(modell));
   } catch (const std::exception& fehler) {
     anwendung_.FehlerZeigen(fehler);
   }
 }
 
+namespace {
+
+QStringList LokaleDateien(const QMimeData* daten) {
+  QStringList pfade;
+  for (const QUrl& url : daten->urls())
+    if (url.isLocalFile()) pfade << url.toLocalFile();
+  return pfade;
+}
+
+} // namespace
+
 void TForm1::dragEnterEvent(QDragEnterEvent* ereignis) {
-  if (ereignis->mimeData()->hasUrls()) ereignis->acceptProposedAction();
+  if (!LokaleDateien(ereignis->mimeData()).isEmpty()) ereignis->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* ereignis) {
-  QStringList pfade;
-  for (const QUrl& url : ereignis->mimeData()->urls())
-    if (url.isLocalFile()) pfade << url.toLocalFile();
   ereignis->acceptProposedAction();
-  DateiFallenGelassen(pfade);
+  DateiFallenGelassen(LokaleDateien(ereignis->mimeData()));
+}
+
+// Files dragged onto a column are loaded like files dropped on the window, instead of the
+// column pasting their names; text dragged between columns stays the columns' own affair.
+bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
+  const auto typ = ereignis->type();
+  if (typ != QEvent::DragEnter && typ != QEvent::DragMove && typ != QEvent::Drop)
+    return QWidget::eventFilter(objekt, ereignis);
+  auto* ziehen = static_cast<QDropEvent*>(ereignis);
+  if (LokaleDateien(ziehen->mimeData()).isEmpty()) return QWidget::eventFilter(objekt, ereignis);
+  ziehen->acceptProposedAction();
+  if (typ == QEvent::Drop) DateiFallenGelassen(LokaleDateien(ziehen->mimeData()));
+  return true;
 }
 
 bool TForm1::FormClose() {
@@ -533,8 +560,10 @@ bool TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
-  if (FormClose())
-    ereignis->accept();
-  else
+  if (!FormClose()) {
     ereignis->ignore();
+    return;
+  }
+  ereignis->accept();
+  emit Geschlossen();
 }

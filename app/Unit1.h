@@ -88,7 +88,12 @@ public slots:
   // The last of several dropped files: loaded into column 1 and split into columns 1 and 2.
   void DateiFallenGelassen(const QStringList& pfade);
 
+signals:
+  // The window closed after saving: the program ends.
+  void Geschlossen();
+
 protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void closeEvent(QCloseEvent* ereignis) override;
   void dragEnterEvent(QDragEnterEvent* ereignis) override;
   void dropEvent(QDropEvent* ereignis) override;
@@ -99,9 +104,9 @@ private:
   void SpalteLeeren(int nummer);
   void SpalteKopieren(int nummer);
   void SpalteGeaendert(int nummer);
-  // Runs the operation on the given input columns and writes back the columns it changed,
-  // also after an error, which it then raises.
-  void OperationAnwenden(const TOperation& op, TStringListe spalte1, TStringListe spalte2);
+  // Runs the operation on the model (input columns 1 and 2 filled in) and writes back the
+  // columns marked changed, also after an error, which it then raises after the messages.
+  void OperationAnwenden(const TOperation& op, TSpaltenModell modell);
   // "Auf Datei anwenden": the input files into columns 1 and 2; false when column 1's file
   // is missing.
   bool DateienEinlesen();

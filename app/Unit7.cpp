@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,6 +76,8 @@ void TForm7::BitBtn1Click() {
 }
 
 void TForm7::showEvent(QShowEvent* ereignis) {
-  laden();
+  // Opening the window shows the stored options; a window restored from the task bar keeps
+  // what the user ticked.
+  if (!ereignis->spontaneous()) laden();
   QWidget::showEvent(ereignis);
 }

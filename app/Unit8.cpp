@@ -47,7 +47,7 @@ TForm8::TForm8(TAnwendung& anwendung) : anwendung_(anwendung) {
   layout->addWidget(ListBox1);
   layout->addWidget(CheckBox1);
   layout->addWidget(Label1);
-  connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
+  connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm8::ListBox1Click);
   connect(CheckBox1, &QCheckBox::clicked, this, &TForm8::CheckBox1Click);
 }
 

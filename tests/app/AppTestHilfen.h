@@ -3,6 +3,8 @@
 
 #include "Anwendung.h"
 #include "Meldungen.h"
+#include "Textdatei.h"
+#include "Unit1.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -12,6 +14,9 @@
 
 #include <memory>
 #include <utility>
+
+// A column's lines, joined by LF: the same whether or not its text ends with a line break.
+inline QString Spalte(const TForm1& f, int nummer) { return SpaltenText(f.Zeilen(nummer)); }
 
 struct TTestprogramm {
   QTemporaryDir ordner;

@@ -23,6 +23,7 @@ private slots:
   void FehlerBehaeltGeschriebeneZeilen();
   void WertMitPunktWirdKomma();
   void SpaltenVerschiebenUndTauschen();
+  void KnoepfeOeffnenIhreFenster();
   void PiUndE();
   void PlottenBrauchtDatenpaare();
   void ZufallsdatenHabenGleichLangeSpalten();

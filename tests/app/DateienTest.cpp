@@ -3,6 +3,7 @@
 
 #include "Textdatei.h"
 #include "Unit1.h"
+#include "Unit4.h"
 #include "Unit8.h"
 
 #include <QCheckBox>
@@ -12,6 +13,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QApplication>
+#include <QMimeData>
 #include <QTest>
 #include <QToolButton>
 
@@ -28,10 +31,18 @@ void TDateienTest::SichernUndLadenGenau() {
   QCOMPARE(p.Lesen(QStringLiteral("4_Messung.txt")), QByteArray(""));
   for (int k = 1; k <= 4; ++k) f.Spalte(k)->setPlainText(QStringLiteral("weg"));
   f.Button15->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("1,5\n-2"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("Größe"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1,5\n-2"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("Größe"));
   QVERIFY(f.Memo3->toPlainText().isEmpty());
   QVERIFY(p.meldungen.Texte.isEmpty());
+  // A trailing empty line survives the round trip.
+  f.Memo4->setPlainText(QStringLiteral("a\n\n"));
+  QCOMPARE(TForm1::Zeilenzahl(f.Memo4), 2);
+  f.Button14->click();
+  QCOMPARE(p.Lesen(QStringLiteral("4_Messung.txt")), QByteArray("a\n\n"));
+  f.Memo4->clear();
+  f.Button15->click();
+  QCOMPARE(TForm1::Zeilenzahl(f.Memo4), 2);
   // Saving again replaces the files whole.
   f.Memo1->setPlainText(QStringLiteral("7"));
   f.Button14->click();
@@ -44,8 +55,8 @@ void TDateienTest::LadenMeldetFehlendeDateien() {
   f.Memo2->setPlainText(QStringLiteral("bleibt"));
   f.Edit3->setText(QStringLiteral("Nur"));
   f.Button15->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("5"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("bleibt"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("5"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("bleibt"));
   QCOMPARE(p.meldungen.Texte.size(), 3);
   QCOMPARE(p.meldungen.Texte[0], QStringLiteral("Datei ") + p.Pfad(QStringLiteral("2_Nur.txt")) +
                                      QStringLiteral(" nicht gefunden"));
@@ -63,10 +74,10 @@ void TDateienTest::LadenVerstehtFremdeDateien() {
   TForm1& f = p.a().Form1();
   f.Edit3->setText(QStringLiteral("Alt"));
   f.Button15->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("1,5\n2"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("x\ny"));
-  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("Größe €"));
-  QCOMPARE(f.Memo4->toPlainText(), QStringLiteral("a\n\nb"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1,5\n2"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("x\ny"));
+  QCOMPARE(Spalte(f, 3), QStringLiteral("Größe €"));
+  QCOMPARE(Spalte(f, 4), QStringLiteral("a\n\nb"));
   QCOMPARE(TForm1::Zeilenzahl(f.Memo4), 3);
 }
 
@@ -79,8 +90,8 @@ void TDateienTest::AufDateiAnwenden() {
   f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(QStringLiteral("Kehrwert")));
   f.ComboBox1Change();
   f.BitBtn1->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("1\n4"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("2"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1\n4"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("2"));
   QCOMPARE(p.Lesen(QStringLiteral("3Daten")), QByteArray("1\n0,25\n"));
   QCOMPARE(p.Lesen(QStringLiteral("4Daten")), QByteArray(""));
   // An error still writes the output files, then shows the error.
@@ -94,15 +105,54 @@ void TDateienTest::AufDateiAnwenden() {
   QCOMPARE(p.meldungen.Texte.last(),
            QStringLiteral("Datei ") + p.Pfad(QStringLiteral("1_Fehlt.txt")) + QStringLiteral(" nicht gefunden"));
   QCOMPARE(p.Lesen(QStringLiteral("3Fehlt")), QByteArray("<fehlt>"));
+  // Without ".txt", and with column 2's file missing: its message, and the operation runs.
+  p.meldungen.Texte.clear();
+  p.Schreiben(QStringLiteral("1_Roh"), "5\n");
+  f.Edit2->setText(QStringLiteral("Roh"));
+  f.CheckBox3->setChecked(false);
+  f.BitBtn1->click();
+  QCOMPARE(p.meldungen.Texte,
+           QStringList{QStringLiteral("Datei ") + p.Pfad(QStringLiteral("2_Roh")) + QStringLiteral(" nicht gefunden")});
+  QCOMPARE(p.Lesen(QStringLiteral("3Roh")), QByteArray("0,2\n"));
+  f.CheckBox2->click();
+  QVERIFY(!f.Edit2->isEnabled());
+  QVERIFY(!f.CheckBox3->isEnabled());
 }
 
+namespace {
+
+// Drops the files onto a widget as the desktop would.
+void Fallenlassen(QWidget* ziel, const QStringList& pfade) {
+  QMimeData daten;
+  QList<QUrl> urls;
+  for (const QString& pfad : pfade) urls << QUrl::fromLocalFile(pfad);
+  daten.setUrls(urls);
+  // Qt delivers a drop only to the widget that accepted the drag's entry.
+  QDragEnterEvent eintritt(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(ziel, &eintritt);
+  QDropEvent ereignis(QPointF(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(ziel, &ereignis);
+}
+
+} // namespace
+
 void TDateienTest::FallenGelasseneDateien() {
-  TTestprogramm p({{QStringLiteral("a.txt"), "1 2\n"}, {QStringLiteral("b.txt"), "3;4\n5 6\n"}});
+  TTestprogramm p({{QStringLiteral("a.txt"), "1 2\n"}, {QStringLiteral("b.txt"), "3;4\n5 6\n"},
+                   {QStringLiteral("leer.txt"), ""}});
   TForm1& f = p.a().Form1();
-  f.DateiFallenGelassen({p.Pfad(QStringLiteral("a.txt")), p.Pfad(QStringLiteral("b.txt"))});
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("3\n5"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("4\n6"));
+  Fallenlassen(&f, {p.Pfad(QStringLiteral("a.txt")), p.Pfad(QStringLiteral("b.txt"))});
+  QCOMPARE(Spalte(f, 1), QStringLiteral("3\n5"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("4\n6"));
   QVERIFY(p.meldungen.Texte.isEmpty());
+  // Onto a column: loaded the same way, not pasted as a file name.
+  Fallenlassen(f.Memo3->viewport(), {p.Pfad(QStringLiteral("a.txt"))});
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("2"));
+  QVERIFY(f.Memo3->toPlainText().isEmpty());
+  // An empty file empties column 1, and there is nothing to split.
+  Fallenlassen(&f, {p.Pfad(QStringLiteral("leer.txt"))});
+  QVERIFY(f.Memo1->toPlainText().isEmpty());
+  QCOMPARE(p.meldungen.Texte, QStringList{QStringLiteral("Keine Daten in der ersten Spalte vorhanden")});
 }
 
 void TDateienTest::UnbrauchbareDateien() {
@@ -117,8 +167,22 @@ void TDateienTest::UnbrauchbareDateien() {
                         QStringLiteral("Datei ") + p.Pfad(QStringLiteral("verschwunden.txt")) +
                             QStringLiteral(" nicht gefunden"),
                         p.Pfad(QStringLiteral("binaer.dat")) + QStringLiteral(" ist keine Textdatei")}));
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("bleibt"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("bleibt"));
   QCOMPARE(TextDekodieren(QByteArray("\xEF\xBB\xBF")), QString());
+  p.meldungen.Texte.clear();
+  p.Schreiben(QStringLiteral("1_Bin.txt"), QByteArray("1\n\x00\x07", 4));
+  f.Edit3->setText(QStringLiteral("Bin"));
+  f.Button15->click();
+  QCOMPARE(p.meldungen.Texte.size(), 1);
+  QCOMPARE(p.meldungen.Texte[0], p.Pfad(QStringLiteral("1_Bin.txt")) + QStringLiteral(" ist keine Textdatei"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("bleibt"));
+  p.Schreiben(QStringLiteral("zeilen.txt"), "1\n2\n3\n4\n");
+  try {
+    TextLaden(p.Pfad(QStringLiteral("zeilen.txt")), GroessteTextdatei, 3);
+    QFAIL("a file beyond the line limit loaded");
+  } catch (const std::exception& e) {
+    QVERIFY(QString::fromUtf8(e.what()).endsWith(QStringLiteral("hat zu viele Zeilen zum Laden (höchstens 3)")));
+  }
   p.Schreiben(QStringLiteral("gross.txt"), QByteArray(3 * 1024 * 1024, '1'));
   try {
     TextLaden(p.Pfad(QStringLiteral("gross.txt")), 2 * 1024 * 1024);
@@ -156,9 +220,26 @@ void TDateienTest::DateilisteLaedtOhneNamenZuAendern() {
   liste.ListBox1->setCurrentRow(0);
   liste.ListBox1Click();
   QCOMPARE(f.Edit3->text(), QStringLiteral("Daten"));
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("1"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("2"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("2"));
   QVERIFY(liste.Label1->isHidden());
   QVERIFY(p.meldungen.Texte.isEmpty());
+  // "Sofort plotten" reloads at once and opens the plot window.
+  f.Memo1->clear();
+  liste.CheckBox1->click();
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1"));
+  QVERIFY(p.a().Form4().isVisible());
+  p.a().Form4().close();
+  // Files gone after the scan: the messages, and the label hidden again.
+  for (int k = 1; k <= 4; ++k) QFile::remove(p.Pfad(QString::number(k) + QStringLiteral("_M.txt")));
+  liste.ListBox1Click();
+  QCOMPARE(p.meldungen.Texte.size(), 4);
+  QVERIFY(liste.Label1->isHidden());
+  // Folders count as entries of the listing, like files.
+  for (const char* name : {"1_O.txt", "2_O.txt", "3_O.txt"}) QDir().mkpath(p.Pfad(QString::fromLatin1(name)));
+  p.Schreiben(QStringLiteral("4_O.txt"), "");
+  liste.laden();
+  QCOMPARE(liste.ListBox1->count(), 1);
+  QCOMPARE(liste.ListBox1->item(0)->text(), QStringLiteral("O"));
   liste.close();
 }

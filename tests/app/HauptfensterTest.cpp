@@ -2,7 +2,9 @@
 #include "AppTests.h"
 
 #include "Unit1.h"
+#include "Unit2.h"
 #include "Unit4.h"
+#include "Unit6.h"
 #include "Unit7.h"
 
 #include <QCheckBox>
@@ -42,6 +44,7 @@ void THauptfensterTest::AngleichenSetztFelderJeOperation() {
   QVERIFY(!f.CheckBox1->isEnabled());
   Waehlen(f, QStringLiteral("Kehrwert"));
   QCOMPARE(f.CheckBox1->text(), QStringLiteral("%%%%%%%"));
+  QVERIFY(!f.CheckBox1->isEnabled());
   Waehlen(f, QStringLiteral("Dividieren"));
   QCOMPARE(f.Edit1->text(), QStringLiteral("2"));
   QCOMPARE(f.CheckBox1->text(), QStringLiteral("Spalte 1 div Spalte 2"));
@@ -63,7 +66,7 @@ void THauptfensterTest::LeerenZeigtZeilenzahl() {
     QTest::keyClick(f.Memo2, Qt::Key_Return);
   }
   QTest::keyClicks(f.Memo2, QStringLiteral("3"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("1\n2\n3"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("1\n2\n3"));
   QCOMPARE(f.Button3->text(), QStringLiteral("Leeren 3"));
   QTest::keyClick(f.Memo2, Qt::Key_Return);
   QCOMPARE(f.Button3->text(), QStringLiteral("Leeren 3"));
@@ -82,20 +85,27 @@ void THauptfensterTest::OperationSchreibtZurueck() {
   Waehlen(f, QStringLiteral("Sortieren"));
   f.CheckBox1->setChecked(true);
   f.BitBtn1->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("2\n0\n3"));
-  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("0\n2\n3"));
-  QCOMPARE(f.Memo4->toPlainText(), QStringLiteral("10\n20\n30"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("2\n0\n3"));
+  QCOMPARE(Spalte(f, 3), QStringLiteral("0\n2\n3"));
+  QCOMPARE(Spalte(f, 4), QStringLiteral("10\n20\n30"));
   QCOMPARE(f.Button4->text(), QStringLiteral("Leeren 3"));
   // Missing data: the message, and the output columns stay.
   f.Memo1->clear();
   f.BitBtn1->click();
   QCOMPARE(p.meldungen.Texte, QStringList{QStringLiteral("Keine Daten in der ersten Spalte vorhanden")});
-  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("0\n2\n3"));
+  QCOMPARE(Spalte(f, 3), QStringLiteral("0\n2\n3"));
   Waehlen(f, QStringLiteral("Fouriertransformation"));
   f.Memo1->setPlainText(QStringLiteral("1"));
   f.BitBtn1->click();
   QCOMPARE(p.meldungen.Texte.last(), QStringLiteral("kommt noch"));
   QVERIFY(f.Memo3->toPlainText().isEmpty());
+  // An empty line becomes "0" also when the operation then stops with a message.
+  Waehlen(f, QStringLiteral("Integration"));
+  f.Memo1->setPlainText(QStringLiteral("\n1"));
+  f.Memo2->clear();
+  f.BitBtn1->click();
+  QCOMPARE(Spalte(f, 1), QStringLiteral("0\n1"));
+  QCOMPARE(p.meldungen.Texte.last(), QStringLiteral("In der ersten und zweiten Spalte müssen Daten vorhanden sein"));
 }
 
 void THauptfensterTest::FehlerBehaeltGeschriebeneZeilen() {
@@ -106,7 +116,7 @@ void THauptfensterTest::FehlerBehaeltGeschriebeneZeilen() {
   Waehlen(f, QStringLiteral("Kehrwert"));
   f.BitBtn1->click();
   QCOMPARE(p.meldungen.Texte, QStringList{QStringLiteral("'abc' ist kein gültiger Gleitkommawert")});
-  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("0,25"));
+  QCOMPARE(Spalte(f, 3), QStringLiteral("0,25"));
   QVERIFY(f.Memo4->toPlainText().isEmpty());
 }
 
@@ -118,7 +128,7 @@ void THauptfensterTest::WertMitPunktWirdKomma() {
   f.Edit1->setText(QStringLiteral("2.5"));
   f.BitBtn1->click();
   QCOMPARE(f.Edit1->text(), QStringLiteral("2,5"));
-  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("3,5"));
+  QCOMPARE(Spalte(f, 3), QStringLiteral("3,5"));
 }
 
 void THauptfensterTest::SpaltenVerschiebenUndTauschen() {
@@ -129,14 +139,24 @@ void THauptfensterTest::SpaltenVerschiebenUndTauschen() {
   f.Memo3->setPlainText(QStringLiteral("3"));
   f.Memo4->setPlainText(QStringLiteral("4"));
   f.SpeedButton4->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("b\nc"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("a"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("b\nc"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("a"));
   f.Button1->click();
   f.Button16->click();
-  QCOMPARE(f.Memo1->toPlainText(), QStringLiteral("3"));
-  QCOMPARE(f.Memo2->toPlainText(), QStringLiteral("4"));
+  QCOMPARE(Spalte(f, 1), QStringLiteral("3"));
+  QCOMPARE(Spalte(f, 2), QStringLiteral("4"));
   f.Button9->click();
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4"));
+}
+
+void THauptfensterTest::KnoepfeOeffnenIhreFenster() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.BitBtn2->click();
+  QVERIFY(p.a().Form2().isVisible());
+  f.SpeedButton1->click();
+  QVERIFY(p.a().Form6().isVisible());
+  for (QWidget* w : {static_cast<QWidget*>(&p.a().Form2()), static_cast<QWidget*>(&p.a().Form6())}) w->close();
 }
 
 void THauptfensterTest::PiUndE() {

@@ -28,7 +28,7 @@ void TOptionenTest::OptionenAusDerDatei() {
   QVERIFY(a.Form1().SpeedButton4->isHidden());
   QVERIFY(a.Form4().Label18->isHidden());
   // "letzte" was loaded at start; its three missing columns were reported.
-  QCOMPARE(a.Form1().Memo1->toPlainText(), QStringLiteral("9"));
+  QCOMPARE(Spalte(a.Form1(), 1), QStringLiteral("9"));
   QCOMPARE(p.meldungen.Texte.size(), 3);
 }
 
@@ -40,6 +40,8 @@ void TOptionenTest::MuellInDerDateiGibtVorgaben() {
       "[optionen]\n fortgeschritten = 0 \n",
   };
   const bool fortgeschritten[] = {true, true, true, false};
+  TTestprogramm hex({{QStringLiteral("Quarn.ini"), "[Optionen]\nLetzte Daten laden=0x10\n"}});
+  QVERIFY(hex.a().Form7().CheckBox3->isChecked());
   for (int i = 0; i < 4; ++i) {
     TTestprogramm p({{QStringLiteral("Quarn.ini"), muell[i]}});
     QCOMPARE(p.a().Form7().CheckBox1->isChecked(), fortgeschritten[i]);
@@ -62,12 +64,12 @@ void TOptionenTest::OkSpeichertUndLaedtLetzte() {
   a.Form7().CheckBox1->setChecked(false);
   a.Form7().BitBtn1->click();
   QVERIFY(!a.Form7().isVisible());
-  QCOMPARE(a.Form1().Memo1->toPlainText(), QStringLiteral("1"));
+  QCOMPARE(Spalte(a.Form1(), 1), QStringLiteral("1"));
   QVERIFY(a.Form1().SpeedButton4->isHidden());
   QVERIFY(p.Lesen(QStringLiteral("Quarn.ini")).contains("Letzte Daten laden=1"));
   p.Neustart();
   QVERIFY(p.a().Form7().CheckBox3->isChecked());
-  QCOMPARE(p.a().Form1().Memo2->toPlainText(), QStringLiteral("2"));
+  QCOMPARE(Spalte(p.a().Form1(), 2), QStringLiteral("2"));
   // A settings file that cannot be written: the message, and the window stays open.
   QFile::remove(p.Pfad(QStringLiteral("Quarn.ini")));
   QDir().mkpath(p.Pfad(QStringLiteral("Quarn.ini")));
@@ -101,8 +103,8 @@ void TOptionenTest::InfofensterBeispielUndAutor() {
   QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Sortieren"));
   QVERIFY(f.CheckBox1->isChecked());
   f.BitBtn1->click();
-  QCOMPARE(f.Memo3->toPlainText(), QStringLiteral("-3\n7,3\n25\n38"));
-  QCOMPARE(f.Memo4->toPlainText(), QStringLiteral("1\n2\n3\n4"));
+  QCOMPARE(Spalte(f, 3), QStringLiteral("-3\n7,3\n25\n38"));
+  QCOMPARE(Spalte(f, 4), QStringLiteral("1\n2\n3\n4"));
   info.show();
   info.SpeedButton2->click();
   QVERIFY(info.SpeedButton1->isHidden());

@@ -34,7 +34,10 @@ void TStartTest::NachDemStartWieBeschrieben() {
   QVERIFY(f.CheckBox1->isEnabled());
   QVERIFY(f.Edit1->isEnabled());
   QVERIFY(f.Edit1->text().isEmpty());
+  QVERIFY(a.Form7().CheckBox1->isChecked());
   QVERIFY(a.Form7().CheckBox2->isChecked());
+  QVERIFY(!a.Form7().CheckBox3->isChecked());
+  for (int k = 1; k <= 4; ++k) QVERIFY(f.Spalte(k)->toPlainText().isEmpty());
   QVERIFY(f.Label9->isHidden());
   QVERIFY(!f.SpeedButton2->isHidden());
   QVERIFY(!f.SpeedButton3->isHidden());
@@ -138,4 +141,13 @@ void TStartTest::SchliessenMitFehlerBleibtOffen() {
   QCOMPARE(p.meldungen.Texte.size(), 1);
   QVERIFY(p.meldungen.Texte[0].contains(QStringLiteral("1_letzte.txt kann nicht geschrieben werden")));
   QCOMPARE(p.Lesen(QStringLiteral("Quarn.ini")), QByteArray("<fehlt>"));
+  // The settings file cannot be written: "letzte" is saved, the window stays open.
+  QDir(p.Pfad(QStringLiteral("1_letzte.txt"))).removeRecursively();
+  QDir().mkpath(p.Pfad(QStringLiteral("Quarn.ini")));
+  f.Memo1->setPlainText(QStringLiteral("5"));
+  QVERIFY(!f.close());
+  QCOMPARE(p.Lesen(QStringLiteral("1_letzte.txt")), QByteArray("5\n"));
+  QCOMPARE(p.meldungen.Texte.last(),
+           QStringLiteral("In ") + p.Pfad(QStringLiteral("Quarn.ini")) + QStringLiteral(" kann nicht geschrieben werden"));
+  f.hide();
 }
