@@ -30,13 +30,29 @@ QString Cp1252(const QByteArray& bytes) {
 
 } // namespace
 
+void ZeilenendenVereinheitlichen(QString& text) {
+  if (!text.contains(QLatin1Char('\r'))) return;
+  QChar* zeichen = text.data();
+  const qsizetype n = text.size();
+  qsizetype ziel = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    if (zeichen[i] != QLatin1Char('\r')) {
+      zeichen[ziel++] = zeichen[i];
+      continue;
+    }
+    zeichen[ziel++] = QLatin1Char('\n');
+    if (i + 1 < n && zeichen[i + 1] == QLatin1Char('\n')) ++i;
+  }
+  text.truncate(ziel);
+}
+
+
 QString TextDekodieren(QByteArray bytes) {
   if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(bytes);
   if (utf8.hasError()) text = Cp1252(bytes);
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  ZeilenendenVereinheitlichen(text);
   return text;
 }
 

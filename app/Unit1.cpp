@@ -31,10 +31,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,9 +42,8 @@
 
 namespace {
 
-QPlainTextEdit* Spaltenfeld(QWidget* eltern) {
-  auto* memo = new QPlainTextEdit(eltern);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+TSpaltenfeld* Spaltenfeld(QWidget* eltern) {
+  auto* memo = new TSpaltenfeld(eltern);
   memo->setFixedSize(160, 330);
   return memo;
 }
@@ -77,10 +74,12 @@ void TForm1::Aufbauen() {
   Label8 = new QLabel(QStringLiteral("4"), this);
   Memo1 = Spaltenfeld(this);
   Memo1->setToolTip(QStringLiteral("Hier die Daten eintragen"));
+  Memo1->viewport()->setToolTip(Memo1->toolTip());
   Memo2 = Spaltenfeld(this);
   Memo3 = Spaltenfeld(this);
   Memo4 = Spaltenfeld(this);
-  Memo5 = new QPlainTextEdit(QStringLiteral("Memo5"), this);
+  Memo5 = new TSpaltenfeld(this);
+  Memo5->setPlainText(QStringLiteral("Memo5"));
   Memo5->hide();
   memos_ = {Memo1, Memo2, Memo3, Memo4};
   Button2 = new QPushButton(QStringLiteral("Leeren"), this);
@@ -187,7 +186,7 @@ void TForm1::Aufbauen() {
   haupt->addLayout(rechts);
   haupt->setSizeConstraint(QLayout::SetFixedSize);
   setAcceptDrops(true);
-  for (QPlainTextEdit* memo : memos_) memo->viewport()->installEventFilter(this);
+  for (TSpaltenfeld* memo : memos_) memo->viewport()->installEventFilter(this);
 }
 
 void TForm1::Verbinden() {
@@ -215,10 +214,10 @@ void TForm1::Verbinden() {
   connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
   connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-  connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm1::Memo1Change);
-  connect(Memo2, &QPlainTextEdit::textChanged, this, &TForm1::Memo2Change);
-  connect(Memo3, &QPlainTextEdit::textChanged, this, &TForm1::Memo3Change);
-  connect(Memo4, &QPlainTextEdit::textChanged, this, &TForm1::Memo4Change);
+  connect(Memo1, &TSpaltenfeld::textChanged, this, &TForm1::Memo1Change);
+  connect(Memo2, &TSpaltenfeld::textChanged, this, &TForm1::Memo2Change);
+  connect(Memo3, &TSpaltenfeld::textChanged, this, &TForm1::Memo3Change);
+  connect(Memo4, &TSpaltenfeld::textChanged, this, &TForm1::Memo4Change);
 }
 
 void TForm1::FormCreate() {
@@ -230,17 +229,9 @@ void TForm1::FormCreate() {
   }
 }
 
-int TForm1::Zeilenzahl(const QPlainTextEdit* memo) {
-  const QTextDocument* dokument = memo->document();
-  // The last block is empty exactly when the text is empty or ends with a line break.
-  return dokument->blockCount() - (dokument->lastBlock().length() == 1 ? 1 : 0);
-}
+TStringListe TForm1::Zeilen(int nummer) const { return Spalte(nummer)->Zeilen(); }
 
-TStringListe TForm1::Zeilen(int nummer) const { return SpaltenZeilen(Spalte(nummer)->toPlainText()); }
-
-void TForm1::ZeilenSetzen(int nummer, const TStringListe& zeilen) {
-  Spalte(nummer)->setPlainText(SpaltenText(zeilen));
-}
+void TForm1::ZeilenSetzen(int nummer, const TStringListe& zeilen) { Spalte(nummer)->ZeilenSetzen(zeilen); }
 
 uint8_t TForm1::GewaehlteOperation() const {
   const int position = std::max(ComboBox1->currentIndex(), 0);
@@ -275,7 +266,7 @@ void TForm1::Angleichen(uint8_t art) {
     Edit1->setText(QStringLiteral("16"));
     break;
   case TWertvorgabe::HalbeZeilenzahl:
-    Edit1->setText(QString::number(Zeilenzahl(Memo1) / 2));
+    Edit1->setText(QString::number(Memo1->Zeilenzahl() / 2));
     break;
   case TWertvorgabe::Leer:
     break;
@@ -400,7 +391,7 @@ void TForm1::Button8Click() { SpalteKopieren(3); }
 void TForm1::Button9Click() { SpalteKopieren(4); }
 
 void TForm1::SpalteGeaendert(int nummer) {
-  leeren_[nummer - 1]->setText(QStringLiteral("Leeren ") + QString::number(Zeilenzahl(Spalte(nummer))));
+  leeren_[nummer - 1]->setText(QStringLiteral("Leeren ") + QString::number(Spalte(nummer)->Zeilenzahl()));
 }
 
 void TForm1::Memo1Change() { SpalteGeaendert(1); }
@@ -412,7 +403,7 @@ void TForm1::Button10Click() {
   TForm4& plot = anwendung_.Form4();
   for (QCheckBox* grenze : {plot.CheckBox4, plot.CheckBox5, plot.CheckBox6, plot.CheckBox7})
     if (grenze->isChecked()) grenze->click();
-  if (Zeilenzahl(Memo1) < 1 || Zeilenzahl(Memo2) < 1) {
+  if (Memo1->Zeilenzahl() < 1 || Memo2->Zeilenzahl() < 1) {
     anwendung_.Meldungen().Zeigen(QStringLiteral("Es müssen Datenpaare in Spalte 1 und 2 vorhanden sein"));
     return;
   }

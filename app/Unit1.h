@@ -4,6 +4,8 @@
 #include "operations/Katalog.h"
 #include "operations/Spaltenmodell.h"
 
+#include "Spaltenfeld.h"
+
 #include <QWidget>
 
 #include <array>
@@ -13,7 +15,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class TAnwendung;
@@ -27,9 +28,7 @@ public:
   void FormCreate();
 
   // A column 1..4.
-  QPlainTextEdit* Spalte(int nummer) const { return memos_[nummer - 1]; }
-  // Number of lines of a column; an LF at the very end starts no new line.
-  static int Zeilenzahl(const QPlainTextEdit* memo);
+  TSpaltenfeld* Spalte(int nummer) const { return memos_[nummer - 1]; }
   // The lines of a column, and setting a column from lines.
   TStringListe Zeilen(int nummer) const;
   void ZeilenSetzen(int nummer, const TStringListe& zeilen);
@@ -46,7 +45,7 @@ public:
   void Optionangleichen();
 
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
-  QPlainTextEdit *Memo1, *Memo2, *Memo3, *Memo4, *Memo5;
+  TSpaltenfeld *Memo1, *Memo2, *Memo3, *Memo4, *Memo5;
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8,
       *Button9, *Button10, *Button12, *Button13, *Button14, *Button15, *Button16, *Button17;
   QGroupBox* GroupBox1;
@@ -116,7 +115,7 @@ private:
   bool FormClose();
 
   TAnwendung& anwendung_;
-  std::array<QPlainTextEdit*, 4> memos_{};
+  std::array<TSpaltenfeld*, 4> memos_{};
   std::array<QPushButton*, 4> leeren_{};
   std::array<TGanzSatz, Operationsanzahl> auswahl_{};
   QString letzteDatei_;

@@ -10,7 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QVBoxLayout>
 

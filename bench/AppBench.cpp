@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QPlainTextEdit>
+#include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,7 +50,7 @@ void BM_TippenInLangerSpalte(benchmark::State& state) {
   TForm1& f = anwendung.Form1();
   f.show();
   f.Memo1->setPlainText(Spaltentext(1000000, 7));
-  f.Memo1->moveCursor(QTextCursor::End);
+  QTest::keyClick(f.Memo1, Qt::Key_End, Qt::ControlModifier);
   for (auto _ : state) {
     QTest::keyClick(f.Memo1, Qt::Key_5);
     QApplication::processEvents();
@@ -72,7 +72,7 @@ void BM_DateiFallenlassen50MB(benchmark::State& state) {
   TMeldungsprotokoll meldungen;
   TAnwendung anwendung(ordner.path(), meldungen);
   for (auto _ : state) anwendung.Form1().DateiFallenGelassen({pfad});
-  state.counters["Zeilen"] = TForm1::Zeilenzahl(anwendung.Form1().Memo2);
+  state.counters["Zeilen"] = anwendung.Form1().Memo2->Zeilenzahl();
 }
 BENCHMARK(BM_DateiFallenlassen50MB)->Unit(benchmark::kMillisecond)->Iterations(1);
 

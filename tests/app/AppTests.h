@@ -3,6 +3,16 @@
 
 #include <QObject>
 
+class TSpaltenfeldTest : public QObject {
+  Q_OBJECT
+private slots:
+  void TippenUndZeilen();
+  void LoeschenUndAuswahl();
+  void KopierenEinfuegenRueckgaengig();
+  void MausSetztCursor();
+  void GrosseSpalten();
+};
+
 class TStartTest : public QObject {
   Q_OBJECT
 private slots:

@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QApplication>
 #include <QMimeData>
@@ -37,12 +37,12 @@ void TDateienTest::SichernUndLadenGenau() {
   QVERIFY(p.meldungen.Texte.isEmpty());
   // A trailing empty line survives the round trip.
   f.Memo4->setPlainText(QStringLiteral("a\n\n"));
-  QCOMPARE(TForm1::Zeilenzahl(f.Memo4), 2);
+  QCOMPARE(f.Memo4->Zeilenzahl(), 2);
   f.Button14->click();
   QCOMPARE(p.Lesen(QStringLiteral("4_Messung.txt")), QByteArray("a\n\n"));
   f.Memo4->clear();
   f.Button15->click();
-  QCOMPARE(TForm1::Zeilenzahl(f.Memo4), 2);
+  QCOMPARE(f.Memo4->Zeilenzahl(), 2);
   // Saving again replaces the files whole.
   f.Memo1->setPlainText(QStringLiteral("7"));
   f.Button14->click();
@@ -78,7 +78,7 @@ void TDateienTest::LadenVerstehtFremdeDateien() {
   QCOMPARE(Spalte(f, 2), QStringLiteral("x\ny"));
   QCOMPARE(Spalte(f, 3), QStringLiteral("Größe €"));
   QCOMPARE(Spalte(f, 4), QStringLiteral("a\n\nb"));
-  QCOMPARE(TForm1::Zeilenzahl(f.Memo4), 3);
+  QCOMPARE(f.Memo4->Zeilenzahl(), 3);
 }
 
 void TDateienTest::AufDateiAnwenden() {

@@ -13,7 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -192,8 +192,8 @@ void THauptfensterTest::ZufallsdatenHabenGleichLangeSpalten() {
   TForm1& f = p.a().Form1();
   for (int i = 0; i < 20; ++i) {
     f.Button17Click();
-    const int n = TForm1::Zeilenzahl(f.Memo1);
+    const int n = f.Memo1->Zeilenzahl();
     QVERIFY(n >= 10 && n < 110);
-    QCOMPARE(TForm1::Zeilenzahl(f.Memo2), n);
+    QCOMPARE(f.Memo2->Zeilenzahl(), n);
   }
 }

@@ -10,7 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>

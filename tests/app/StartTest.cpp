@@ -15,7 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -126,6 +126,7 @@ void TStartTest::BilderDerFensterImBuildOrdner() {
       {&a.Form9(), "Willkommen.png"}};
   for (const auto& [w, name] : fenster) {
     w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
     QVERIFY(w->grab().save(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name)));
     w->hide();
   }
