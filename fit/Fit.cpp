@@ -1,0 +1,218 @@
+#include "Fit.h"
+
+#include "Ableitung.h"
+#include "Modelle.h"
+#include "Startwerte.h"
+
+#include "core/Gleitkomma.h"
+#include "core/LGS.h"
+#include "core/Statistik.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+std::size_t Paare(TPunkte x, TPunkte y) { return std::min(x.size(), y.size()); }
+
+const TFitParameter Standardparameter{10, 1000, 1e-9};
+
+bool Konvergiert(long double neu, long double alt) {
+  return neu + alt == 0 || std::fabs((neu - alt) / (neu + alt)) < 1e-9L;
+}
+
+TFitErgebnis Gerade(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe) {
+  const std::size_t n = Paare(x, y);
+  const Extended mx = Mittelwert(x), my = Mittelwert(y);
+  Extended sxy = 0, sxx = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    sxy += (x[i] - mx) * (y[i] - my);
+    sxx += (x[i] - mx) * (x[i] - mx);
+  }
+  sxy /= n;
+  sxx /= n;
+  if (sxx == 0) Gleitkommafehler(TGleitkommaArt::DivisionDurchNull);
+  TFitErgebnis r;
+  r.Modell = 1;
+  const Extended a = sxy / sxx;
+  r.Koeffizienten.Werte[0] = AlsDouble(a);
+  r.Koeffizienten.Werte[1] = AlsDouble(my - a * mx);
+  if (vorgabe.DY != 0) {
+    const Extended t = MittlererFehler(y, vorgabe.Fehlerart, vorgabe.DY);
+    const Extended q = Teile(t * t, Betragspotenzsumme(x, 2) / static_cast<Extended>(n) - mx * mx);
+    const Extended fa = q > 0 ? std::sqrt(q) : 0;
+    r.Koeffizienten.Fehler[0] = AlsDouble(fa);
+    r.Koeffizienten.Fehler[1] = AlsDouble(Wurzel(t * t / n + mx * mx * fa * fa));
+  }
+  return r;
+}
+
+// The outlier pass: remove the outliers of the result and fit the kept points again.
+template <class Neu> TFitErgebnis Ausreisserpass(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis,
+                                                 double prozent, Neu neu) {
+  TVektor xs(x.begin(), x.end()), ys(y.begin(), y.end());
+  const int32_t k = Ausreisserentfernen(xs, ys, ergebnis, prozent);
+  if (k < 1) return ergebnis;
+  const auto behalten = static_cast<std::size_t>(k);
+  return neu(TPunkte(xs).first(behalten), TPunkte(ys).first(behalten));
+}
+
+TFitVorgabe OhneAusreisser(TFitVorgabe vorgabe) {
+  vorgabe.Ausreisser = false;
+  return vorgabe;
+}
+
+} // namespace
+
+std::string_view Fehlerarten(uint8_t art) {
+  static constexpr std::string_view Namen[] = {"Absolut", "Relativ in %", "Wurzel", "XY-Individuell"};
+  return art < std::size(Namen) ? Namen[art] : std::string_view();
+}
+
+double Punktfehler(uint8_t art, double d, double y) {
+  switch (art) {
+  case 1: return AlsDouble(static_cast<Extended>(y) * d / 100);
+  case 2: return AlsDouble(std::fabs(std::sqrt(std::fabs(static_cast<Extended>(y))) * d));
+  case 3: return AlsDouble(static_cast<Extended>(y) * d);
+  default: return d;
+  }
+}
+
+double MittlererFehler(TPunkte y, uint8_t art, double d) {
+  if (y.empty()) return 0;
+  if (art != 1 && art != 2) return d;
+  Extended summe = 0;
+  for (const double v : y) summe += Punktfehler(art, d, v);
+  return AlsDouble(summe / y.size());
+}
+
+long double Quadratsumme(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis) {
+  Extended summe = 0;
+  for (std::size_t i = 0; i < Paare(x, y); ++i) {
+    const Extended r = y[i] - static_cast<Extended>(ModellWert(ergebnis, x[i]));
+    summe += r * r;
+  }
+  return summe;
+}
+
+long double ChiQuadrat(TPunkte x, TPunkte y, double, double dY, const TFitErgebnis& ergebnis, uint8_t art) {
+  Extended summe = 0;
+  for (std::size_t i = 0; i < Paare(x, y); ++i) {
+    const double sigma = Punktfehler(art, dY, y[i]);
+    if (sigma == 0) continue;
+    const Extended r = (y[i] - static_cast<Extended>(ModellWert(ergebnis, x[i]))) / sigma;
+    summe += r * r;
+  }
+  return summe;
+}
+
+int32_t Ausreisserentfernen(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis, double prozent) {
+  const std::size_t n = std::min(x.size(), y.size());
+  if (n < 2) return static_cast<int32_t>(n);
+  const Extended m = Quadratsumme(x, y, ergebnis) / n;
+  // A model through every point has no outliers (the ratio below would be 0/0).
+  if (m == 0) return static_cast<int32_t>(n);
+  std::size_t entfernt = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    x[i - entfernt] = x[i];
+    y[i - entfernt] = y[i];
+    const Extended r = y[i] - static_cast<Extended>(ModellWert(ergebnis, x[i]));
+    if (r * r / m * 100 > prozent) ++entfernt;
+  }
+  return static_cast<int32_t>(n - entfernt);
+}
+
+TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
+  std::vector<Extended> summe(static_cast<std::size_t>(p) * p, 0);
+  std::vector<Extended> d(p);
+  for (const double xm : x) {
+    // One derivative vector per point gives every product of the matrix.
+    for (int i = 0; i < p; ++i) d[i] = Ableitung(w, i, xm);
+    for (int i = 0; i < p; ++i)
+      for (int j = 0; j < p; ++j) summe[i * p + j] += d[i] * d[j];
+  }
+  TLinearesSystem a(p, TVektor(p));
+  for (int i = 0; i < p; ++i)
+    for (int j = 0; j < p; ++j) a[i][j] = AlsDouble(summe[i * p + j]);
+  return a;
+}
+
+TKoeffizienten Schrittrichtung(TPunkte x, TPunkte y, const TFitErgebnis& w, double lambda) {
+  const uint8_t p = Parameteranzahl(w.Modell);
+  const std::size_t n = Paare(x, y);
+  TLinearesSystem a = Normalmatrix(w, x.first(n), p);
+  for (int i = 0; i < p; ++i) a[i][i] = AlsDouble(static_cast<Extended>(a[i][i]) * (1 + static_cast<Extended>(lambda)));
+  std::vector<Extended> g(p, 0);
+  for (std::size_t m = 0; m < n; ++m) {
+    const Extended r = y[m] - static_cast<Extended>(ModellWert(w, x[m]));
+    for (int i = 0; i < p; ++i) g[i] += r * Ableitung(w, i, x[m]);
+  }
+  TVektor rechts(p);
+  for (int i = 0; i < p; ++i) rechts[i] = AlsDouble(g[i]);
+  TKoeffizienten d = LoeseLGS(a, rechts, p);
+  d.Fix = w.Koeffizienten.Fix;
+  return d;
+}
+
+TKoeffizienten Schritt(const TKoeffizienten& alt, const TKoeffizienten& richtung, double faktor) {
+  TKoeffizienten neu = alt;
+  for (std::size_t b = 0; b < neu.Fix.Bytes.size(); ++b) neu.Fix.Bytes[b] |= richtung.Fix.Bytes[b];
+  for (int i = 0; i < MaxKoeffizienten; ++i)
+    if (!neu.Fix.Enthaelt(static_cast<uint8_t>(i)))
+      neu.Werte[i] = AlsDouble(alt.Werte[i] + static_cast<Extended>(faktor) * richtung.Werte[i]);
+  return neu;
+}
+
+TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter) {
+  TFitErgebnis w;
+  w.Modell = vorgabe.Modell;
+  w.Koeffizienten = StartwerteSchaetzen(x, y, vorgabe.Modell, vorgabe.Fix);
+  if (vorgabe.MitStartwerten) w.Koeffizienten.Werte = vorgabe.Startwerte;
+  TFitErgebnis r = w;
+  const auto maxSchritte = static_cast<uint32_t>(parameter.MaxSchritte);
+  // A factor below 2 (from a damaged settings record) would repeat a failing step for ever.
+  const Extended faktor = parameter.Faktor >= 2 ? parameter.Faktor : Standardparameter.Faktor;
+  if (Parameteranzahl(w.Modell) > 0 && maxSchritte > 0) {
+    Extended lambda = 1;
+    uint32_t k = 0;
+    for (;;) {
+      const Extended alt = Quadratsumme(x, y, w);
+      const TKoeffizienten neu = Schritt(w.Koeffizienten, Schrittrichtung(x, y, w, AlsDouble(lambda)), 1);
+      r.Koeffizienten = neu;
+      const Extended summe = Quadratsumme(x, y, r);
+      // A sum that is not a number can neither be compared nor improved: keep the last
+      // accepted coefficients.
+      if (std::isnan(summe) || std::isnan(alt)) break;
+      if (summe > alt) {
+        lambda = AlsDouble(lambda * faktor);
+      } else {
+        w.Koeffizienten = neu;
+        if (Konvergiert(summe, alt)) break;
+        lambda /= faktor;
+        r.Restsumme = alt;
+        ++k;
+      }
+      if (lambda * 1e9L < parameter.Grenze || k >= maxSchritte) break;
+    }
+    r.Koeffizienten = w.Koeffizienten;
+  }
+  if (vorgabe.Ausreisser)
+    return Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
+      return Iteration(xs, ys, OhneAusreisser(vorgabe), Standardparameter);
+    });
+  return r;
+}
+
+TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter) {
+  if (x.empty()) return TFitErgebnis{};
+  const TFitVorgabe arbeit = OhneAusreisser(vorgabe);
+  const bool gerade = vorgabe.Fix == TIndexmenge{} && vorgabe.Modell == 1;
+  TFitErgebnis r = gerade ? Gerade(x, y, arbeit) : Iteration(x, y, arbeit, parameter);
+  r.Koeffizienten.Fix = vorgabe.Fix;
+  if (vorgabe.Ausreisser)
+    return Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
+      return Fit(xs, ys, arbeit, Standardparameter);
+    });
+  return r;
+}

@@ -1,0 +1,49 @@
+// The records of a fit: what to fit, how to iterate, and the result.
+#pragma once
+
+#include "core/Koeffizienten.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+inline constexpr int Modellanzahl = 17;
+
+// A fitted (or typed) model: number 0..17 (0: none), Ordnung 0 for the value and -1 for the
+// first derivative in x, the coefficients, and the iteration's bookkeeping sum.
+struct TFitErgebnis {
+  uint8_t Modell = 0;
+  int8_t Ordnung = 0;
+  TKoeffizienten Koeffizienten;
+  long double Restsumme = 0;
+};
+
+// What the user asked to fit; stored in the diagram settings (144 bytes, see Fitdateien.h).
+struct TFitVorgabe {
+  uint8_t Modell = 0;
+  bool Ausreisser = false;   // run the outlier pass
+  double Prozent = 0;        // outlier threshold in percent
+  double DX = 0;             // x error
+  double DY = 0;             // y error
+  uint8_t Fehlerart = 0;     // error mode 0..3
+  TIndexmenge Fix;           // coefficients held fixed
+  bool MitStartwerten = false; // use Startwerte instead of the estimate
+  std::array<double, MaxKoeffizienten> Startwerte{};
+  bool operator==(const TFitVorgabe&) const = default;
+};
+
+// Iteration parameters: damping factor, accepted steps (compared unsigned), damping bound.
+struct TFitParameter {
+  int32_t Faktor = 10;
+  int32_t MaxSchritte = 1000;
+  double Grenze = 1e-9;
+  bool operator==(const TFitParameter&) const = default;
+};
+
+// The names of the variables in formulas: x, y, a third and a fourth name.
+struct TNamen {
+  std::string X = "x";
+  std::string Y = "y";
+  std::string Z;
+  std::string Vierter;
+};

@@ -1,0 +1,113 @@
+#include "Abbildung.h"
+
+#include "core/Gleitkomma.h"
+#include "core/Statistik.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+TAbbildung Raender(uint16_t breite, uint16_t hoehe, bool beschriftet) {
+  TAbbildung a;
+  a.Breite = breite;
+  a.Hoehe = hoehe;
+  a.RandOben = 20;
+  a.RandLinks = beschriftet ? static_cast<uint16_t>(std::max(0, std::min(120, std::min(hoehe - 20, breite - 20) / 2))) : 40;
+  a.Feldbreite = a.Breite - a.RandLinks - a.RandOben;
+  a.Feldhoehe = a.Hoehe - a.RandLinks - a.RandOben;
+  return a;
+}
+
+void Achsengrenzen(TAbbildung& a, std::span<const double> x, std::span<const double> y, const TGrenzen& g) {
+  a.Xmin = g.XminAn ? g.Xmin : MinWert(x);
+  a.Xmax = g.XmaxAn ? g.Xmax : MaxWert(x);
+  a.Ymin = g.YminAn ? g.Ymin : MinWert(y);
+  a.Ymax = g.YmaxAn ? g.Ymax : MaxWert(y);
+}
+
+namespace {
+
+// Round((v - lo)·n/(hi - lo)), 0 for hi = lo and for anything that is no 32-bit integer.
+int32_t Anteil(int32_t n, double v, double lo, double hi) {
+  if (hi == lo) return 0;
+  const Extended s = RundeNaechste((static_cast<Extended>(v) - lo) * n / (static_cast<Extended>(hi) - lo));
+  if (!(s >= std::numeric_limits<int32_t>::min() && s <= std::numeric_limits<int32_t>::max())) return 0;
+  return static_cast<int32_t>(RundeGanz(s));
+}
+
+} // namespace
+
+TPixel WeltZuPixel(const TAbbildung& a, double x, double y) {
+  return {a.RandLinks + Anteil(a.Feldbreite, x, a.Xmin, a.Xmax),
+          a.Hoehe - a.RandLinks - Anteil(a.Feldhoehe, y, a.Ymin, a.Ymax)};
+}
+
+TWeltpunkt PixelZuWelt(const TAbbildung& a, TPixel p) {
+  return {(a.Xmax - a.Xmin) * (p.x - a.RandLinks) / a.Feldbreite + a.Xmin,
+          a.Ymax - (a.Ymax - a.Ymin) * (p.y - a.RandOben) / a.Feldhoehe};
+}
+
+bool ImZeichenfeld(const TAbbildung& a, TPixel p) {
+  return p.x >= a.RandLinks && p.x <= a.Breite - a.RandOben && p.y >= a.RandOben && p.y <= a.Hoehe - a.RandLinks;
+}
+
+bool ImBild(const TAbbildung& a, TPixel p) { return p.x >= 0 && p.x < a.Breite && p.y >= 0 && p.y < a.Hoehe; }
+
+TSkalenschritt Skalenschritt(double d) {
+  double s = std::max(1.0, std::pow(10.0, std::floor(std::log10(std::fabs(d)))));
+  double n = std::floor(std::fabs(d / s));
+  while (n <= 4) {
+    s = n <= 2 ? s / 5 : s / 2;
+    n = std::floor(d / s);
+  }
+  return {s, n};
+}
+
+namespace {
+
+// Tick values f - k·s from the largest multiple of s not above the maximum, down to the first
+// below the lower bound, at most Round(n) + 3 of them.
+template <class Pixel>
+std::vector<TSkalenstrich> Gleichmaessig(double lo, double hi, double untergrenze, Pixel pixel) {
+  std::vector<TSkalenstrich> striche;
+  if (!(hi > lo) || !std::isfinite(hi - lo)) return striche;
+  const TSkalenschritt s = Skalenschritt(hi - lo);
+  const double erster = std::floor(hi / s.Schritt) * s.Schritt;
+  const double letzter = std::nearbyint(s.Anzahl) + 2;
+  for (double k = 0; k <= letzter; ++k) {
+    const double wert = erster - k * s.Schritt;
+    if (wert < untergrenze) break;
+    striche.push_back({wert, pixel(wert)});
+  }
+  return striche;
+}
+
+} // namespace
+
+std::vector<TSkalenstrich> XStriche(const TAbbildung& a, bool gleichmaessig) {
+  std::vector<TSkalenstrich> striche;
+  if (gleichmaessig) {
+    striche = Gleichmaessig(a.Xmin, a.Xmax, a.Xmin, [&](double w) { return WeltZuPixel(a, w, a.Ymin).x; });
+  } else {
+    for (int i = 0; i < 8; ++i)
+      striche.push_back({0, static_cast<int32_t>(std::nearbyint(a.Feldbreite * i / 7.0)) + a.RandLinks});
+  }
+  for (TSkalenstrich& s : striche)
+    s.Wert = (a.Xmax - a.Xmin) * (s.Pixel - a.RandLinks) / a.Feldbreite + a.Xmin;
+  return striche;
+}
+
+std::vector<TSkalenstrich> YStriche(const TAbbildung& a, bool gleichmaessig) {
+  std::vector<TSkalenstrich> striche;
+  if (gleichmaessig) {
+    striche = Gleichmaessig(a.Ymin, a.Ymax, a.Ymin - 0.1 * (a.Ymax - a.Ymin),
+                            [&](double w) { return WeltZuPixel(a, a.Xmin, w).y; });
+  } else {
+    for (int i = 0; i < 8; ++i)
+      striche.push_back({0, a.Hoehe - a.RandLinks - static_cast<int32_t>(std::nearbyint(a.Feldhoehe * i / 7.0))});
+  }
+  for (TSkalenstrich& s : striche)
+    s.Wert = a.Ymax - (a.Ymax - a.Ymin) * (s.Pixel - a.RandOben) / a.Feldhoehe;
+  return striche;
+}

@@ -1,0 +1,66 @@
+// The mapping of world coordinates onto the pixels of a diagram, and its axis ticks.
+//
+// The plot area spans x from RandLinks to Breite - RandOben and y from RandOben to
+// Hoehe - RandLinks (pixel y grows downwards); RandOben is 20, RandLinks 40, or with labelled
+// axes half the smaller image side less 20, at most 120.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+struct TAbbildung {
+  uint16_t Hoehe = 0;
+  uint16_t Breite = 0;
+  double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
+  int32_t Feldbreite = 0;
+  int32_t Feldhoehe = 0;
+  uint16_t RandOben = 0;
+  uint16_t RandLinks = 0;
+};
+
+struct TPixel {
+  int32_t x = 0;
+  int32_t y = 0;
+  bool operator==(const TPixel&) const = default;
+};
+
+struct TWeltpunkt {
+  double x = 0;
+  double y = 0;
+};
+
+// The image size and margins, with the limits still 0.
+TAbbildung Raender(uint16_t breite, uint16_t hoehe, bool beschriftet);
+
+// An override when its switch is on, else the data's minimum or maximum.
+struct TGrenzen {
+  bool XminAn = false, XmaxAn = false, YminAn = false, YmaxAn = false;
+  double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
+};
+void Achsengrenzen(TAbbildung& a, std::span<const double> x, std::span<const double> y, const TGrenzen& g);
+
+// Never fails: a coordinate whose pixel cannot be computed (non-finite, beyond 32 bits) lands
+// on the edge of the plot area.
+TPixel WeltZuPixel(const TAbbildung& a, double x, double y);
+TWeltpunkt PixelZuWelt(const TAbbildung& a, TPixel p);
+bool ImZeichenfeld(const TAbbildung& a, TPixel p);
+bool ImBild(const TAbbildung& a, TPixel p);
+
+// A round step for the range d (1, 2 or 5 times a power of ten for d >= 1) and the number of
+// whole steps in d, at least 5.
+struct TSkalenschritt {
+  double Schritt = 0;
+  double Anzahl = 0;
+};
+TSkalenschritt Skalenschritt(double d);
+
+struct TSkalenstrich {
+  double Wert = 0;  // the world value the label shows: that of the rounded pixel position
+  int32_t Pixel = 0;
+};
+
+// Eight ticks per axis from one end to the other, or (gleichmaessig) ticks at whole multiples
+// of Skalenschritt, the y axis down to a tenth of its range below Ymin.
+std::vector<TSkalenstrich> XStriche(const TAbbildung& a, bool gleichmaessig);
+std::vector<TSkalenstrich> YStriche(const TAbbildung& a, bool gleichmaessig);
