@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -35,31 +36,38 @@ TDezimal Zehnstellig(double betrag) {
   return d;
 }
 
-// Fixed point: the ten digits rounded half away from zero to the decimal places.
-std::string Festkomma(const TDezimal& d, int kommastellen, bool negativ) {
-  const int behalten = d.e + kommastellen; // how many of the digits stand before the cut
-  std::string ganz; // all digits up to the cut, possibly with leading zeros
-  if (behalten <= 0) {
-    ganz = "0";
-    const bool aufrunden = behalten == 0 && d.ziffern[0] >= '5';
-    if (aufrunden) ganz = "1";
+// Fixed point with the given decimal places, rounded once, half away from zero, at the
+// decimal places or at the tenth significant digit, whichever comes first (the digits after
+// that are zeros). The exact binary value is read with enough digits beyond the cut that a
+// tie and a value next to it stay apart.
+std::string Festkomma(double betrag, int kommastellen, bool negativ) {
+  std::vector<char> puffer(static_cast<std::size_t>(kommastellen) + 360);
+  const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), betrag,
+                                  std::chars_format::fixed, kommastellen + 25).ptr;
+  std::string ziffern(puffer.data(), ende);
+  const std::size_t punkt = ziffern.find('.');
+  std::string ganz = ziffern.substr(0, punkt);
+  std::string bruch = ziffern.substr(punkt + 1);
+  int schnitt = kommastellen;
+  if (ganz != "0") {
+    schnitt = std::min(schnitt, Genauigkeit - static_cast<int>(ganz.size()));
   } else {
-    for (int i = 0; i < behalten; ++i) ganz += i < Genauigkeit ? d.ziffern[static_cast<std::size_t>(i)] : '0';
-    if (behalten < Genauigkeit && d.ziffern[static_cast<std::size_t>(behalten)] >= '5') {
-      int i = static_cast<int>(ganz.size()) - 1;
-      while (i >= 0 && ganz[static_cast<std::size_t>(i)] == '9') ganz[static_cast<std::size_t>(i--)] = '0';
-      if (i < 0) ganz.insert(ganz.begin(), '1');
-      else ++ganz[static_cast<std::size_t>(i)];
-    }
+    const std::size_t fuehrend = bruch.find_first_not_of('0');
+    if (fuehrend != std::string::npos) schnitt = std::min(schnitt, static_cast<int>(fuehrend) + Genauigkeit);
   }
-  if (static_cast<int>(ganz.size()) <= kommastellen) ganz.insert(0, static_cast<std::size_t>(kommastellen + 1) - ganz.size(), '0');
-  std::string vorne = ganz.substr(0, ganz.size() - static_cast<std::size_t>(kommastellen));
-  const std::string hinten = ganz.substr(ganz.size() - static_cast<std::size_t>(kommastellen));
-  const bool null = vorne.find_first_not_of('0') == std::string::npos && hinten.find_first_not_of('0') == std::string::npos;
-  std::string text = (negativ && !null) ? "-" : "";
-  text += vorne;
-  if (kommastellen > 0) text += "," + hinten;
-  return text;
+  std::string stellen = ganz + bruch.substr(0, static_cast<std::size_t>(schnitt));
+  if (bruch[static_cast<std::size_t>(schnitt)] >= '5') {
+    std::size_t i = stellen.size();
+    while (i > 0 && stellen[i - 1] == '9') stellen[--i] = '0';
+    if (i == 0) stellen.insert(stellen.begin(), '1');
+    else ++stellen[i - 1];
+  }
+  stellen.append(static_cast<std::size_t>(kommastellen - schnitt), '0');
+  const std::size_t vorne = stellen.size() - static_cast<std::size_t>(kommastellen);
+  std::string text = stellen.substr(0, vorne);
+  if (kommastellen > 0) text += "," + stellen.substr(vorne);
+  const bool null = stellen.find_first_not_of('0') == std::string::npos;
+  return (negativ && !null ? "-" : "") + text;
 }
 
 // Exponent form of ten significant digits: d,dddddddddE+xx.
@@ -76,6 +84,14 @@ std::string Exponentform(const TDezimal& d, int kommastellen, bool negativ) {
   return text + exp;
 }
 
+// 10^-n as the double a user gets by typing it ("1e-7"), correctly rounded.
+double ZehnHochMinus(int n) {
+  const std::string text = "1e-" + std::to_string(n);
+  double wert = 0;
+  std::from_chars(text.data(), text.data() + text.size(), wert);
+  return wert;
+}
+
 std::string Wissenschaftlich(double wert, uint8_t kommastellen) {
   long double m = wert;
   int e = 0;
@@ -88,7 +104,14 @@ std::string Wissenschaftlich(double wert, uint8_t kommastellen) {
       ++e;
     }
   }
-  return ZahlAlsText(RundeAuf(static_cast<double>(m), kommastellen)) + "e" + std::to_string(e);
+  // The rounded mantissa stays below 10 (9,996 with two places is 1,00 of the next power, and
+  // 10^-7 scaled in binary comes out as 9,99...e-8).
+  double gerundet = RundeAuf(static_cast<double>(m), kommastellen);
+  if (std::fabs(gerundet) >= 10) {
+    gerundet = RundeAuf(gerundet / 10, kommastellen);
+    ++e;
+  }
+  return ZahlAlsText(gerundet) + "e" + std::to_string(e);
 }
 
 } // namespace
@@ -99,12 +122,12 @@ std::string ZahlFormatiert(double wert, TZahlformat format) {
     return format.Kommastellen == 0 ? "0" : "0," + std::string(format.Kommastellen, '0');
   const TDezimal d = Zehnstellig(std::fabs(wert));
   std::string text = d.e > Genauigkeit ? Exponentform(d, format.Kommastellen, wert < 0)
-                                       : Festkomma(d, format.Kommastellen, wert < 0);
+                                       : Festkomma(std::fabs(wert), format.Kommastellen, wert < 0);
   // The bounds as the 64-bit values a user types (0,0001 is 10^-4), from 10^Stellen in
   // extended precision, which holds far more than the two-digit field allows.
   const Extended grenze = std::pow(10.0L, static_cast<Extended>(format.Stellen));
   const double oben = grenze > DBL_MAX ? HUGE_VAL : static_cast<double>(grenze);
-  const auto unten = static_cast<double>(1 / grenze);
+  const double unten = ZehnHochMinus(format.Stellen);
   if (std::fabs(wert) >= oben || std::fabs(wert) <= unten) text = Wissenschaftlich(wert, format.Kommastellen);
   return text;
 }

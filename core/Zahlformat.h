@@ -15,5 +15,6 @@ struct TZahlformat {
 // Fixed point with the decimal places, after rounding to 10 significant digits (more than 10
 // digits before the point give the exponent form d,dddddddddE+xx). Values v ≠ 0 with
 // |v| ≥ 10^Stellen or |v| ≤ 10^-Stellen are written as RundeAuf(m, Kommastellen) "e" exponent
-// with 1 ≤ |m| < 10 (10000 → "1e4"). Non-finite values give ZahlAlsText's text. Never fails.
+// with 1 ≤ |m| < 10 (10000 → "1e4"; a mantissa that rounds up to 10 moves to the next power).
+// Non-finite values give ZahlAlsText's text. Never fails.
 std::string ZahlFormatiert(double wert, TZahlformat format);

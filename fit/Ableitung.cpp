@@ -85,7 +85,7 @@ E Partiell(uint8_t modell, int i, const std::array<double, MaxKoeffizienten>& w,
     const E p = Potenz(a, b * x);
     const E gamma = Gamma(AlsDouble(b * x + 1));
     switch (i) {
-    case 0: return Teile(d * EHoch(-a) * (b * x * Potenz(a, b * x - 1) - p), gamma);
+    case 0: return Teile(d * EHoch(-a) * (b * x * Potenz(a, b * x - 1) * Sgn(a) - p), gamma);
     case 1: {
       const E q = d * EHoch(-a) * p;
       const E g1 = Funktion(6, -1, AlsDouble(b * x + 1));

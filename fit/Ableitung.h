@@ -8,5 +8,5 @@
 // Markers stand in where the model is undefined (1e9, -1e9). A floating-point fault is
 // raised to the caller, except in models 11 and 12, where it gives 0. Where a model takes
 // the absolute value of an expression that contains the coefficient, the derivative carries
-// the sign of that expression.
+// the sign of that expression (models 8, 11, 12, 16 and 17).
 double Ableitung(const TFitErgebnis& w, int i, double x);

@@ -22,9 +22,9 @@ bool Konvergiert(long double neu, long double alt) {
   return neu + alt == 0 || std::fabs((neu - alt) / (neu + alt)) < 1e-9L;
 }
 
-TFitErgebnis Gerade(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe) {
+TFitErgebnis Gerade(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, Extended mx, Extended my) {
   const std::size_t n = Paare(x, y);
-  const Extended mx = Mittelwert(x), my = Mittelwert(y);
+  if (n == 0) Gleitkommafehler(TGleitkommaArt::Ungueltig); // the means of no pairs: 0/0
   Extended sxy = 0, sxx = 0;
   for (std::size_t i = 0; i < n; ++i) {
     sxy += (x[i] - mx) * (y[i] - my);
@@ -171,9 +171,10 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
   if (vorgabe.MitStartwerten) w.Koeffizienten.Werte = vorgabe.Startwerte;
   TFitErgebnis r = w;
   const auto maxSchritte = static_cast<uint32_t>(parameter.MaxSchritte);
+  if (Parameteranzahl(w.Modell) == 0 || maxSchritte == 0) return r; // the start values are the fit
   // A factor below 2 (from a damaged settings record) would repeat a failing step for ever.
   const Extended faktor = parameter.Faktor >= 2 ? parameter.Faktor : Standardparameter.Faktor;
-  if (Parameteranzahl(w.Modell) > 0 && maxSchritte > 0) {
+  {
     Extended lambda = 1;
     uint32_t k = 0;
     for (;;) {
@@ -206,9 +207,11 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
 
 TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter) {
   if (x.empty()) return TFitErgebnis{};
+  // Both means over all values, for every model: a sum that overflows ends the fit.
+  const Extended mx = Mittelwert(x), my = Mittelwert(y);
   const TFitVorgabe arbeit = OhneAusreisser(vorgabe);
   const bool gerade = vorgabe.Fix == TIndexmenge{} && vorgabe.Modell == 1;
-  TFitErgebnis r = gerade ? Gerade(x, y, arbeit) : Iteration(x, y, arbeit, parameter);
+  TFitErgebnis r = gerade ? Gerade(x, y, arbeit, mx, my) : Iteration(x, y, arbeit, parameter);
   r.Koeffizienten.Fix = vorgabe.Fix;
   if (vorgabe.Ausreisser)
     return Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {

@@ -28,19 +28,21 @@ void Achsengrenzen(TAbbildung& a, std::span<const double> x, std::span<const dou
 
 namespace {
 
-// Round((v - lo)·n/(hi - lo)), 0 for hi = lo and for anything that is no 32-bit integer.
-int32_t Anteil(int32_t n, double v, double lo, double hi) {
-  if (hi == lo) return 0;
+// basis + vorzeichen·Round((v - lo)·n/(hi - lo)); the term is 0 for hi = lo and whenever the
+// pixel would not be a 32-bit integer (non-finite or far-away values).
+int32_t Pixel(int32_t basis, int vorzeichen, int32_t n, double v, double lo, double hi) {
+  if (hi == lo) return basis;
   const Extended s = RundeNaechste((static_cast<Extended>(v) - lo) * n / (static_cast<Extended>(hi) - lo));
-  if (!(s >= std::numeric_limits<int32_t>::min() && s <= std::numeric_limits<int32_t>::max())) return 0;
-  return static_cast<int32_t>(RundeGanz(s));
+  const Extended p = basis + vorzeichen * s;
+  if (!(p >= std::numeric_limits<int32_t>::min() && p <= std::numeric_limits<int32_t>::max())) return basis;
+  return static_cast<int32_t>(RundeGanz(p));
 }
 
 } // namespace
 
 TPixel WeltZuPixel(const TAbbildung& a, double x, double y) {
-  return {a.RandLinks + Anteil(a.Feldbreite, x, a.Xmin, a.Xmax),
-          a.Hoehe - a.RandLinks - Anteil(a.Feldhoehe, y, a.Ymin, a.Ymax)};
+  return {Pixel(a.RandLinks, 1, a.Feldbreite, x, a.Xmin, a.Xmax),
+          Pixel(a.Hoehe - a.RandLinks, -1, a.Feldhoehe, y, a.Ymin, a.Ymax)};
 }
 
 TWeltpunkt PixelZuWelt(const TAbbildung& a, TPixel p) {
@@ -55,6 +57,7 @@ bool ImZeichenfeld(const TAbbildung& a, TPixel p) {
 bool ImBild(const TAbbildung& a, TPixel p) { return p.x >= 0 && p.x < a.Breite && p.y >= 0 && p.y < a.Hoehe; }
 
 TSkalenschritt Skalenschritt(double d) {
+  if (!(d > 0) || !std::isfinite(d)) return {}; // no range, no steps
   double s = std::max(1.0, std::pow(10.0, std::floor(std::log10(std::fabs(d)))));
   double n = std::floor(std::fabs(d / s));
   while (n <= 4) {

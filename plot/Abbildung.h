@@ -48,7 +48,7 @@ bool ImZeichenfeld(const TAbbildung& a, TPixel p);
 bool ImBild(const TAbbildung& a, TPixel p);
 
 // A round step for the range d (1, 2 or 5 times a power of ten for d >= 1) and the number of
-// whole steps in d, at least 5.
+// whole steps in d, at least 5; {0, 0} for a range that is not positive and finite.
 struct TSkalenschritt {
   double Schritt = 0;
   double Anzahl = 0;

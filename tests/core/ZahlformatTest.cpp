@@ -29,6 +29,16 @@ TEST(ZahlFormatiert, ZehnSignifikanteStellen) {
   EXPECT_EQ(ZahlFormatiert(0.123456789012345, {18, 12, false}), "0,123456789000");
   EXPECT_EQ(ZahlFormatiert(12345678901.0, {12, 2, false}), "1,234567890E+10");
   EXPECT_EQ(ZahlFormatiert(1234567890.4, {12, 2, false}), "1234567890,00");
+  // One rounding only: 0,12499999999 does not become 0,125 first.
+  EXPECT_EQ(ZahlFormatiert(0.12499999999, {4, 2, false}), "0,12");
+  EXPECT_EQ(ZahlFormatiert(0.125, {4, 2, false}), "0,13"); // an exact tie goes away from zero
+  EXPECT_EQ(ZahlFormatiert(-0.125, {4, 2, false}), "-0,13");
+  EXPECT_EQ(ZahlFormatiert(1e-7, {7, 2, false}), "1e-7");
+  EXPECT_EQ(ZahlFormatiert(1.0000001e-7, {7, 2, false}), "0,00");
+  // A mantissa that rounds up to 10 moves on to the next power.
+  EXPECT_EQ(ZahlFormatiert(99999.6, {4, 2, false}), "1e5");
+  EXPECT_EQ(ZahlFormatiert(-9.996e-5, {4, 2, false}), "-1e-4");
+  EXPECT_EQ(ZahlFormatiert(0.5, {0, 1, false}), "5e-1");
 }
 
 TEST(ZahlFormatiert, FreiUndNichtEndlich) {

@@ -94,6 +94,32 @@ TEST(Fit, IteriertNichtlineareModelle) {
   EXPECT_NEAR(Fit(x, y, Vorgabe(2), TFitParameter{10, -1, 1e-9}).Koeffizienten.Werte[1], -0.7, 1e-6);
 }
 
+TEST(Fit, NichtZahlenStoppenMitDenLetztenAngenommenen) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  TFitVorgabe v = Vorgabe(2);
+  v.MitStartwerten = true;
+  v.Startwerte = {4, 5, 6, 7, 8, 9, 10, 11};
+  const TFitErgebnis r = Fit(X3, TVektor{1, nan, 5}, v, Standard);
+  EXPECT_EQ(r.Koeffizienten.Werte, v.Startwerte);
+}
+
+TEST(Fit, DaempfungsfaktorUnter2WirdErsetzt) {
+  // With a factor of 1 a failing step would repeat for ever.
+  TVektor x, y;
+  for (int i = 0; i <= 20; ++i) {
+    x.push_back(i * 0.25);
+    y.push_back(std::sin(1.3 * i * 0.25));
+  }
+  const TFitErgebnis r = Fit(x, y, Vorgabe(6), TFitParameter{1, 200, 1e-9});
+  EXPECT_LT(Quadratsumme(x, y, r), Quadratsumme(x, y, [&] {
+              TFitErgebnis s;
+              s.Modell = 6;
+              s.Koeffizienten = StartwerteSchaetzen(x, y, 6, {});
+              return s;
+            }()));
+  EXPECT_EQ(Meldung([] { Fit(TVektor{1, 2}, TVektor{}, Vorgabe(1), Standard); }), Ungueltig);
+}
+
 TEST(Fit, FehlerInEinerAbleitungBeendenDenFit) {
   TFitVorgabe v = Vorgabe(14);
   v.MitStartwerten = true;
@@ -166,9 +192,11 @@ TEST(Schritt, FesteBleibenUndFehlerKommenVomAlten) {
 TEST(Bestes, KleinsteSummeDieNiedrigereNummerGewinnt) {
   const TVektor x = {0, 1, 2, 3, 4}, y = {1, 3, 5, 7, 9};
   EXPECT_EQ(Bestes(x, y, TFitParameter{10, 100, 1e-9}), 1);
-  // Sums beyond the 1e29 that marks a failed model still win over failure.
-  const TVektor gross = {1e20, -1e20, 1e20, -3e20};
-  EXPECT_NE(Bestes(x, gross, TFitParameter{10, 20, 1e-9}), 0);
+  // All x equal: the line fails; the start values of the others (no steps) leave sums near
+  // 1e40, beyond the 1e29 that marks a failed model, and still win over failure.
+  const TVektor gleich = {1, 1, 1}, gross = {1e20, -1e20, 3e20};
+  const uint8_t bestes = Bestes(gleich, gross, TFitParameter{10, 0, 1e-9});
+  EXPECT_GT(bestes, 1);
   EXPECT_EQ(Bestes(TVektor{}, TVektor{}, Standard), 1); // every fit is empty and sums 0
 }
 

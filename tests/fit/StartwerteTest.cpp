@@ -45,7 +45,11 @@ TEST(StartwerteSchaetzen, WeitereModelle) {
   const TVektor x = {2, 4, 6, 8}, y = {1, 3, 7, 5};
   EXPECT_EQ(Werte(x, y, 17), (std::array<double, 8>{2, 1, 2, 1, 1, 1, 1, 1}));
   EXPECT_EQ(Werte(x, y, 1), (std::array<double, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
-  EXPECT_EQ(Werte(x, y, 4)[2], 1);
+  EXPECT_EQ(Werte(x, TVektor{4, 3, 7, 5}, 4)[2], 3);
+  EXPECT_EQ(Werte(x, TVektor{4, 3, 7, 5}, 7)[0], 3);
+  EXPECT_EQ(Werte(x, TVektor{4, 3, 7, 5}, 8)[3], 3);
+  EXPECT_EQ(Werte(x, TVektor{4, 3, 7, 5}, 14)[3], 3);
+  EXPECT_EQ(Werte(x, TVektor{4, 3, 7, 5}, 2), (std::array<double, 8>{4, 1, 3, 1, 1, 1, 1, 1}));
   EXPECT_EQ(Werte(x, y, 9), (std::array<double, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(Werte(x, y, 10), (std::array<double, 8>{1, 1, 3.5, 1, 1, 1, 1, 1}));
   EXPECT_EQ(Werte(x, y, 12), (std::array<double, 8>{6, 1, 1, 36, 1, 1, 1, 1}));

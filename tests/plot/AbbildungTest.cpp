@@ -53,6 +53,11 @@ TEST(WeltZuPixel, EckenRundungUndRaender) {
   const double inf = std::numeric_limits<double>::infinity();
   EXPECT_EQ(WeltZuPixel(a, inf, std::nan("")), (TPixel{120, 289}));
   EXPECT_EQ(WeltZuPixel(a, 1e300, 10), (TPixel{120, 279}));
+  // A term that fits 32 bits but pushes the sum beyond them also lands on the edge.
+  const TAbbildung weit = Diagramm(0, 1, 0, 1);
+  EXPECT_EQ(WeltZuPixel(weit, 2147483647.0 / 557, 0).x, 120);
+  EXPECT_EQ(Skalenschritt(0).Schritt, 0);
+  EXPECT_EQ(Skalenschritt(-3).Anzahl, 0);
   const TAbbildung flach = Diagramm(2, 2, 1, 1);
   EXPECT_EQ(WeltZuPixel(flach, 7, 9), (TPixel{120, 289}));
   const TWeltpunkt w = PixelZuWelt(a, TPixel{200, 100});
