@@ -40,7 +40,7 @@ Extended Hoch(Extended b, Extended p) {
   if (b == 0)
     Gleitkommafehler(ganz ? TGleitkommaArt::DivisionDurchNull : TGleitkommaArt::Ungueltig);
   if (b < 0) Gleitkommafehler(TGleitkommaArt::Ungueltig);
-  return Pruefe(std::pow(b, p));
+  return EHoch(p * Ln(b));
 }
 
 Extended Potenz(Extended b, Extended p) {

@@ -13,6 +13,13 @@ using E = Extended;
 
 E Sgn(E u) { return u < 0 ? -1 : 1; }
 
+// x^n for small whole n, by multiplication (the general power is far slower).
+E Ganzpotenz(E x, int n) {
+  E r = 1;
+  for (int k = 0; k < n; ++k) r *= x;
+  return r;
+}
+
 // Gauss peak a·e^(-(x-m)²/w): the entries for (height, centre, width). A zero width is a
 // step: E is 1 at the centre and 0 elsewhere, and the centre and width entries are markers.
 E Gausspartiell(int j, E a, E m, E w, E x) {
@@ -32,7 +39,7 @@ E Partiell(uint8_t modell, int i, const std::array<double, MaxKoeffizienten>& w,
   case 2: return i == 0 ? EHoch(b * x) : i == 1 ? a * x * EHoch(b * x) : 1;
   case 3: return i < 3 ? Gausspartiell(i, a, b, c, x) : 1;
   case 4: return i == 0 ? x : i == 1 ? (x == 0 ? 1e9L : Teile(1, x)) : 1;
-  case 5: return std::pow(x, static_cast<E>(i));
+  case 5: return Ganzpotenz(x, i);
   case 6: {
     const E v = c * x + d;
     const E werte[] = {1, std::sin(v), b * x * std::cos(v), b * std::cos(v)};
@@ -102,7 +109,7 @@ E Partiell(uint8_t modell, int i, const std::array<double, MaxKoeffizienten>& w,
     if (i == 3) return 1;
     const E u = a + Teile(b, x * x) + Teile(c, x * x * x * x);
     const E s2 = 2 * (u >= 0 ? Wurzel(u) : 0);
-    return Teile(1, s2 * std::pow(x, static_cast<E>(2 * i)));
+    return Teile(1, s2 * Ganzpotenz(x, 2 * i));
   }
   case 15: {
     const E v = a * x + b;

@@ -123,34 +123,47 @@ int32_t Ausreisserentfernen(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis
   return static_cast<int32_t>(n - entfernt);
 }
 
-TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
-  std::vector<Extended> summe(static_cast<std::size_t>(p) * p, 0);
-  std::vector<Extended> d(p);
-  for (const double xm : x) {
-    // One derivative vector per point gives every product of the matrix.
-    for (int i = 0; i < p; ++i) d[i] = Ableitung(w, i, xm);
+namespace {
+
+struct TNormalgleichungen {
+  TLinearesSystem Matrix;
+  TVektor Rechts;
+};
+
+// Σ d·dᵀ and Σ (y - f)·d over the points, with d the derivative vector of a point: one
+// vector per point gives every product of the matrix and the right-hand side. Without y
+// values only the matrix is formed.
+TNormalgleichungen Normalgleichungen(const TFitErgebnis& w, TPunkte x, TPunkte y, uint8_t p) {
+  std::vector<Extended> matrix(static_cast<std::size_t>(p) * p, 0), rechts(p, 0), d(p);
+  for (std::size_t m = 0; m < x.size(); ++m) {
+    for (int i = 0; i < p; ++i) d[i] = Ableitung(w, i, x[m]);
     for (int i = 0; i < p; ++i)
-      for (int j = 0; j < p; ++j) summe[i * p + j] += d[i] * d[j];
+      for (int j = 0; j < p; ++j) matrix[i * p + j] += d[i] * d[j];
+    if (m >= y.size()) continue;
+    const Extended r = y[m] - static_cast<Extended>(ModellWert(w, x[m]));
+    for (int i = 0; i < p; ++i) rechts[i] += r * d[i];
   }
-  TLinearesSystem a(p, TVektor(p));
-  for (int i = 0; i < p; ++i)
-    for (int j = 0; j < p; ++j) a[i][j] = AlsDouble(summe[i * p + j]);
-  return a;
+  TNormalgleichungen n{TLinearesSystem(p, TVektor(p)), TVektor(p)};
+  for (int i = 0; i < p; ++i) {
+    for (int j = 0; j < p; ++j) n.Matrix[i][j] = AlsDouble(matrix[i * p + j]);
+    n.Rechts[i] = AlsDouble(rechts[i]);
+  }
+  return n;
+}
+
+} // namespace
+
+TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
+  return Normalgleichungen(w, x, {}, p).Matrix;
 }
 
 TKoeffizienten Schrittrichtung(TPunkte x, TPunkte y, const TFitErgebnis& w, double lambda) {
   const uint8_t p = Parameteranzahl(w.Modell);
   const std::size_t n = Paare(x, y);
-  TLinearesSystem a = Normalmatrix(w, x.first(n), p);
-  for (int i = 0; i < p; ++i) a[i][i] = AlsDouble(static_cast<Extended>(a[i][i]) * (1 + static_cast<Extended>(lambda)));
-  std::vector<Extended> g(p, 0);
-  for (std::size_t m = 0; m < n; ++m) {
-    const Extended r = y[m] - static_cast<Extended>(ModellWert(w, x[m]));
-    for (int i = 0; i < p; ++i) g[i] += r * Ableitung(w, i, x[m]);
-  }
-  TVektor rechts(p);
-  for (int i = 0; i < p; ++i) rechts[i] = AlsDouble(g[i]);
-  TKoeffizienten d = LoeseLGS(a, rechts, p);
+  TNormalgleichungen g = Normalgleichungen(w, x.first(n), y.first(n), p);
+  for (int i = 0; i < p; ++i)
+    g.Matrix[i][i] = AlsDouble(static_cast<Extended>(g.Matrix[i][i]) * (1 + static_cast<Extended>(lambda)));
+  TKoeffizienten d = LoeseLGS(g.Matrix, g.Rechts, p);
   d.Fix = w.Koeffizienten.Fix;
   return d;
 }
