@@ -1,4 +1,4 @@
-// The stored byte layouts of the fit specification (144 bytes) and the iteration parameters
+// The stored byte layouts of the fit request (144 bytes) and the iteration parameters
 // (16 bytes), as they stand inside the diagram settings file. Reserved bytes are written 0.
 //
 // TFitVorgabe: 0 Modell, 8 Ausreisser, 16 Prozent, 24 DX, 32 DY, 40 Fehlerart, 41 Fix (32
