@@ -1,5 +1,6 @@
 #include "Textdatei.h"
 
+#include "core/Cp1252.h"
 #include "core/Fehler.h"
 
 #include <QFile>
@@ -11,19 +12,12 @@
 
 namespace {
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned codes stay as
-// the control characters Latin-1 has there.
-constexpr char16_t Cp1252Oben[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 QString Cp1252(const QByteArray& bytes) {
   QString text(bytes.size(), Qt::Uninitialized);
   QChar* ziel = text.data();
   for (const char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    *ziel++ = QChar(b >= 0x80 && b < 0xA0 ? Cp1252Oben[b - 0x80] : char16_t(b));
+    *ziel++ = QChar(static_cast<char16_t>(Cp1252Zeichen(b)));
   }
   return text;
 }

@@ -1,0 +1,78 @@
+// Every display and fit option of a diagram as one record, and its stored form: 2952 bytes,
+// little-endian, strings as a length byte and up to 255 Windows-1252 characters in 256 bytes.
+//
+// Offsets: 0 Markierung, 256 Verbinden, 257 Beschriftung, 258 OhneSkala, 259 PunkteAus,
+// 260 Fehlerbalken, 264 Farbe, 268 Vordergrund, 272 Hintergrund, 276 Integrationen,
+// 280 KommastellenX, 284 KommastellenY, 288 Fit (144), 432 AchseX, 688 AchseY, 944 Namen
+// (4 × 256), 1968..1971 XminAn, XmaxAn, YminAn, YmaxAn, 1976 Xmin, 1984 Xmax, 1992 Ymin,
+// 2000 Ymax, 2008 LinienAnzahl, 2016 Linien (3 × 280: 0 Art, 8 Wert, 16 Text, 272 Schnitt),
+// 2856 Zahlformat (3), 2864 FitParameter (16), 2880 Tangente, 2888 TangenteX, 2896 Formel,
+// 2904 Kasten, 2905 Chi, 2906 Zeichendicke, 2912 KastenPosition (2 doubles), 2928 LogBasisX,
+// 2936 LogBasisY, 2944 Variation, 2945 Zusatz. Reserved bytes are written 0.
+#pragma once
+
+#include "fit/Fittypen.h"
+
+#include "core/Zahlformat.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+// A marker line: Art 0 vertical at x = Wert, 1 horizontal at y = Wert; Schnitt also marks
+// where it cuts the fitted curve.
+struct TLinie {
+  uint8_t Art = 0;
+  double Wert = 0;
+  std::string Text;
+  bool Schnitt = false;
+  bool operator==(const TLinie&) const = default;
+};
+
+inline constexpr int ZusatzGleichmaessig = 1; // bit 0: ticks at round steps ("Gl.m.")
+inline constexpr int ZusatzGitter = 2;        // bit 1: grid lines ("Linie")
+
+// The built-in default record, as the member initialisers give it.
+struct TDiagrammEinstellungen {
+  std::string Markierung;
+  bool Verbinden = false;
+  bool Beschriftung = true;
+  bool OhneSkala = false;
+  bool PunkteAus = false;
+  bool Fehlerbalken = false;
+  uint32_t Farbe = 0x000000FF; // 0x00BBGGRR: red
+  uint32_t Vordergrund = 0;
+  uint32_t Hintergrund = 0x00FFFFFF;
+  int8_t Integrationen = 0;
+  int32_t KommastellenX = 3;
+  int32_t KommastellenY = 3;
+  TFitVorgabe Fit;
+  std::string AchseX = "X";
+  std::string AchseY = "Y";
+  TNamen Namen{"x", "y", "z", ""};
+  bool XminAn = false, XmaxAn = false, YminAn = false, YmaxAn = false;
+  double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
+  uint8_t LinienAnzahl = 0;
+  std::array<TLinie, 3> Linien;
+  TZahlformat Zahlformat{4, 3, false};
+  TFitParameter FitParameter{10, 1000, 1e-9};
+  bool Tangente = false;
+  double TangenteX = 0;
+  bool Formel = false;
+  bool Kasten = true;
+  bool Chi = true;
+  int8_t Zeichendicke = 1;
+  double KastenX = 0, KastenY = 0;
+  double LogBasisX = -1;
+  double LogBasisY = -1;
+  bool Variation = false;
+  uint8_t Zusatz = ZusatzGleichmaessig | ZusatzGitter;
+};
+
+inline constexpr std::size_t DiagrammGroesse = 2952;
+
+std::array<uint8_t, DiagrammGroesse> DiagrammBytes(const TDiagrammEinstellungen& e);
+// Reads any 2952 bytes without failing: Booleans are bytes other than 0, strings take their
+// length byte (texts are kept as UTF-8), numbers are taken as they stand.
+TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse> bytes);
