@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
   // The per-user data folder of the tests is a test location, never the real one.
   QStandardPaths::setTestModeEnabled(true);
   int fehler = 0;
+  TLeinwandTest leinwand;
+  fehler += QTest::qExec(&leinwand, argc, argv);
   TSpaltenfeldTest spaltenfeld;
   fehler += QTest::qExec(&spaltenfeld, argc, argv);
   TStartTest start;

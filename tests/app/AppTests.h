@@ -3,6 +3,17 @@
 
 #include <QObject>
 
+class TLeinwandTest : public QObject {
+  Q_OBJECT
+private slots:
+  void LinienLassenIhrEndeAus();
+  void StricheUndPunkte();
+  void RechteckeOhneRechteUntereKante();
+  void TextDeckendAufDemPinsel();
+  void BreiteLinien();
+  void BitmapUndJpeg();
+};
+
 class TSpaltenfeldTest : public QObject {
   Q_OBJECT
 private slots:
