@@ -23,22 +23,16 @@ QString AlsQString(const std::string& text) { return QString::fromUtf8(text.data
 
 QRgb Farbwert(uint32_t farbe) { return qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF); }
 
-TQtLeinwand::TQtLeinwand(QImage& bild) : bild_(bild), schrift_(QStringLiteral("Arial")) {
+TQtLeinwand::TQtLeinwand(QImage& bild) : bild_(bild) {
   // 96 dots per inch, so that font sizes in points come out as on the screens of old.
   bild_.setDotsPerMeterX(3780);
   bild_.setDotsPerMeterY(3780);
-  schrift_.setPointSize(8);
+  SchriftGeaendert();
 }
 
-void TQtLeinwand::Stift(uint32_t farbe, int breite, TStiftstil stil) {
-  stiftFarbe_ = farbe;
-  stiftBreite_ = breite;
-  stil_ = stil;
-}
-
-void TQtLeinwand::Schrift(const std::string& name, int groesse) {
-  schrift_ = QFont(AlsQString(name));
-  schrift_.setPointSize(groesse > 0 ? groesse : 8);
+void TQtLeinwand::SchriftGeaendert() {
+  schrift_ = QFont(AlsQString(Schriftname()));
+  schrift_.setPointSize(Schriftgroesse() > 0 ? Schriftgroesse() : 8);
 }
 
 void TQtLeinwand::Punkt(int x, int y, uint32_t farbe) {
@@ -49,20 +43,20 @@ void TQtLeinwand::Punkt(int x, int y, uint32_t farbe) {
 void TQtLeinwand::RechteckFuellen(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   QPainter maler(&bild_);
-  maler.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(Farbwert(pinsel_)));
+  maler.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(Farbwert(Pinsel())));
 }
 
 void TQtLeinwand::Rechteck(int x1, int y1, int x2, int y2) {
   RechteckFuellen(x1, y1, x2, y2);
   if (x2 <= x1 || y2 <= y1) return;
-  for (int k = 0; k < stiftBreite_ && x1 + k < x2 - k && y1 + k < y2 - k; ++k) {
+  for (int k = 0; k < Stift().Breite && x1 + k < x2 - k && y1 + k < y2 - k; ++k) {
     for (int x = x1 + k; x < x2 - k; ++x) {
-      Punkt(x, y1 + k, stiftFarbe_);
-      Punkt(x, y2 - 1 - k, stiftFarbe_);
+      Punkt(x, y1 + k, Stift().Farbe);
+      Punkt(x, y2 - 1 - k, Stift().Farbe);
     }
     for (int y = y1 + k; y < y2 - k; ++y) {
-      Punkt(x1 + k, y, stiftFarbe_);
-      Punkt(x2 - 1 - k, y, stiftFarbe_);
+      Punkt(x1 + k, y, Stift().Farbe);
+      Punkt(x2 - 1 - k, y, Stift().Farbe);
     }
   }
 }
@@ -78,7 +72,7 @@ void TQtLeinwand::DuenneLinie(int x1, int y1, int x2, int y2) {
   const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
   int fehler = dx + dy;
   for (int schritt = 0; x1 != x2 || y1 != y2; ++schritt) {
-    if (Gesetzt(stil_, schritt)) Punkt(x1, y1, stiftFarbe_);
+    if (Gesetzt(Stift().Stil, schritt)) Punkt(x1, y1, Stift().Farbe);
     const int doppelt = 2 * fehler;
     if (doppelt >= dy) {
       fehler += dy;
@@ -92,13 +86,13 @@ void TQtLeinwand::DuenneLinie(int x1, int y1, int x2, int y2) {
 }
 
 void TQtLeinwand::LinieZu(int x, int y) {
-  if (stiftBreite_ <= 1) {
+  if (Stift().Breite <= 1) {
     DuenneLinie(x_, y_, x, y);
   } else {
     QPainter maler(&bild_);
-    QPen stift(QColor(Farbwert(stiftFarbe_)), stiftBreite_, Qt::SolidLine, Qt::RoundCap);
-    if (stil_ == TStiftstil::Gestrichelt) stift.setStyle(Qt::DashLine);
-    if (stil_ == TStiftstil::Gepunktet) stift.setStyle(Qt::DotLine);
+    QPen stift(QColor(Farbwert(Stift().Farbe)), Stift().Breite, Qt::SolidLine, Qt::RoundCap);
+    if (Stift().Stil == TStiftstil::Gestrichelt) stift.setStyle(Qt::DashLine);
+    if (Stift().Stil == TStiftstil::Gepunktet) stift.setStyle(Qt::DotLine);
     maler.setPen(stift);
     maler.drawLine(x_, y_, x, y);
   }
@@ -112,7 +106,7 @@ void TQtLeinwand::Text(int x, int y, const std::string& text, bool gedreht) {
   if (gedreht) maler.rotate(-90);
   const QFontMetrics masse(schrift_, &bild_);
   const QRect feld(0, 0, masse.horizontalAdvance(AlsQString(text)), masse.height());
-  maler.fillRect(feld, QColor(Farbwert(pinsel_)));
+  maler.fillRect(feld, QColor(Farbwert(Pinsel())));
   maler.setPen(QColor(Qt::black));
   maler.drawText(feld, Qt::AlignLeft | Qt::AlignTop, AlsQString(text));
 }

@@ -16,9 +16,6 @@ public:
   int Breite() const override { return bild_.width(); }
   int Hoehe() const override { return bild_.height(); }
 
-  void Stift(uint32_t farbe, int breite, TStiftstil stil) override;
-  void Pinsel(uint32_t farbe) override { pinsel_ = farbe; }
-  void Schrift(const std::string& name, int groesse) override;
 
   void RechteckFuellen(int x1, int y1, int x2, int y2) override;
   void Rechteck(int x1, int y1, int x2, int y2) override;
@@ -29,16 +26,15 @@ public:
   int TextBreite(const std::string& text) override;
   int TextHoehe(const std::string& text) override;
 
+protected:
+  void SchriftGeaendert() override;
+
 private:
   void Punkt(int x, int y, uint32_t farbe);
   void DuenneLinie(int x1, int y1, int x2, int y2);
   void Text(int x, int y, const std::string& text, bool gedreht);
 
   QImage& bild_;
-  uint32_t stiftFarbe_ = 0;
-  int stiftBreite_ = 1;
-  TStiftstil stil_ = TStiftstil::Durchgezogen;
-  uint32_t pinsel_ = 0x00FFFFFF;
   QFont schrift_;
   int x_ = 0;
   int y_ = 0;

@@ -9,6 +9,14 @@
 
 enum class TStiftstil : uint8_t { Durchgezogen, Gestrichelt, Gepunktet };
 
+struct TStift {
+  uint32_t Farbe = 0;
+  int Breite = 1;
+  TStiftstil Stil = TStiftstil::Durchgezogen;
+};
+
+// The canvas keeps its pen, brush and font, so that drawing code can read what an earlier
+// step left there; a canvas learns of each change through the protected hooks.
 class TLeinwand {
 public:
   virtual ~TLeinwand() = default;
@@ -16,9 +24,23 @@ public:
   virtual int Breite() const = 0;
   virtual int Hoehe() const = 0;
 
-  virtual void Stift(uint32_t farbe, int breite, TStiftstil stil) = 0;
-  virtual void Pinsel(uint32_t farbe) = 0;
-  virtual void Schrift(const std::string& name, int groesse) = 0;
+  void Stift(uint32_t farbe, int breite, TStiftstil stil) {
+    stift_ = {farbe, breite, stil};
+    StiftGeaendert();
+  }
+  void Pinsel(uint32_t farbe) {
+    pinsel_ = farbe;
+    PinselGeaendert();
+  }
+  void Schrift(const std::string& name, int groesse) {
+    schriftname_ = name;
+    schriftgroesse_ = groesse;
+    SchriftGeaendert();
+  }
+  const TStift& Stift() const { return stift_; }
+  uint32_t Pinsel() const { return pinsel_; }
+  const std::string& Schriftname() const { return schriftname_; }
+  int Schriftgroesse() const { return schriftgroesse_; }
 
   // [x1, x2) × [y1, y2) in the brush colour.
   virtual void RechteckFuellen(int x1, int y1, int x2, int y2) = 0;
@@ -34,4 +56,15 @@ public:
   virtual void TextAusGedreht(int x, int y, const std::string& text) = 0;
   virtual int TextBreite(const std::string& text) = 0;
   virtual int TextHoehe(const std::string& text) = 0;
+
+protected:
+  virtual void StiftGeaendert() {}
+  virtual void PinselGeaendert() {}
+  virtual void SchriftGeaendert() {}
+
+private:
+  TStift stift_;
+  uint32_t pinsel_ = 0x00FFFFFF;
+  std::string schriftname_ = "Arial";
+  int schriftgroesse_ = 8;
 };

@@ -15,12 +15,12 @@ public:
   int Breite() const override { return breite_; }
   int Hoehe() const override { return hoehe_; }
 
-  void Stift(uint32_t farbe, int breite, TStiftstil stil) override {
+  void StiftGeaendert() override {
     static const char* const Stile[] = {"solid", "dash", "dot"};
-    Zeile("Stift %06X %d %s", farbe, breite, Stile[static_cast<int>(stil)]);
+    Zeile("Stift %06X %d %s", Stift().Farbe, Stift().Breite, Stile[static_cast<int>(Stift().Stil)]);
   }
-  void Pinsel(uint32_t farbe) override { Zeile("Pinsel %06X", farbe); }
-  void Schrift(const std::string& name, int groesse) override { Zeile("Schrift %s %d", name.c_str(), groesse); }
+  void PinselGeaendert() override { Zeile("Pinsel %06X", Pinsel()); }
+  void SchriftGeaendert() override { Zeile("Schrift %s %d", Schriftname().c_str(), Schriftgroesse()); }
   void RechteckFuellen(int x1, int y1, int x2, int y2) override { Zeile("Fuellen %d %d %d %d", x1, y1, x2, y2); }
   void Rechteck(int x1, int y1, int x2, int y2) override { Zeile("Rechteck %d %d %d %d", x1, y1, x2, y2); }
   void BewegeZu(int x, int y) override { Zeile("BewegeZu %d %d", x, y); }

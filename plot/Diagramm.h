@@ -1,0 +1,24 @@
+// A complete diagram of y against x on a canvas.
+//
+// In this order: background; the data transformed (integrated or differentiated, logarithms,
+// "Variation" rescaling); the chosen model fitted, optionally without its outliers; axis
+// limits; mark text, axis titles, axes, ticks with labels and grid lines, marker lines (with
+// the points where they cut the curve); the points sorted by x with connecting lines and error
+// bars; the fitted curve, the tangent, the formula or the box; else the tracer cross.
+// A floating-point fault of the transformations or the fit ends the drawing and reaches the
+// caller; what is drawn stays.
+#pragma once
+
+#include "Abbildung.h"
+#include "Diagrammeinstellungen.h"
+#include "Leinwand.h"
+
+#include <span>
+
+// dx, dy: the individual errors of error mode 3; may be empty otherwise.
+TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,
+                            std::span<const double> dx, std::span<const double> dy, TDiagrammEinstellungen r);
+
+// The diagram without individual errors, as the explanations show a model.
+TAbbildung BeispielZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,
+                            const TDiagrammEinstellungen& r);
