@@ -12,6 +12,8 @@ private slots:
   void TextDeckendAufDemPinsel();
   void BreiteLinien();
   void BitmapUndJpeg();
+  void BeispielbilderImBuildOrdner();
+  void GoldeneBeispielbilder();
 };
 
 class TSpaltenfeldTest : public QObject {

@@ -3,6 +3,12 @@
 #include "Bildexport.h"
 #include "QtLeinwand.h"
 
+#include "core/Typen.h"
+#include "plot/Beispiel.h"
+#include "plot/Diagramm.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,5 +159,62 @@ void TLeinwandTest::BitmapUndJpeg() {
     QFAIL("saving into a missing folder succeeded");
   } catch (const std::exception& e) {
     QVERIFY(QString::fromUtf8(e.what()).endsWith(QStringLiteral("kann nicht geschrieben werden")));
+  }
+}
+
+namespace {
+
+QImage Beispielbild(uint8_t modell) {
+  const TBeispiel b = ModellBeispiel(modell);
+  QImage bild = Leer(129, 121);
+  TQtLeinwand l(bild);
+  BeispielZeichnen(l, b.x, b.y, b.einstellungen);
+  return bild;
+}
+
+} // namespace
+
+// Pictures for a look by eye, next to the test program: every model's example and one diagram
+// that uses every feature at once.
+void TLeinwandTest::BeispielbilderImBuildOrdner() {
+  const QString ordner = QCoreApplication::applicationDirPath() + QStringLiteral("/bilder");
+  QDir().mkpath(ordner);
+  for (uint8_t m = 1; m <= 17; ++m)
+    QVERIFY(Beispielbild(m).save(ordner + QStringLiteral("/modell_%1.png").arg(m)));
+  TDiagrammEinstellungen r;
+  r.Markierung = "Messung 1";
+  r.AchseX = "Zeit in s";
+  r.AchseY = "Weg in m";
+  r.Verbinden = true;
+  r.Fehlerbalken = true;
+  r.Fit.Modell = 5;
+  r.Fit.DX = 0.1;
+  r.Fit.DY = 0.8;
+  r.Fit.Fix.Setze(4, true);
+  r.Tangente = true;
+  r.TangenteX = 2;
+  r.Formel = true;
+  r.KastenX = 0.2;
+  r.KastenY = 16;
+  r.LinienAnzahl = 2;
+  r.Linien[0] = {0, 2.5, "Mitte", true};
+  r.Linien[1] = {1, 4, "Grenze", false};
+  const TVektor x = {0, 0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4}, y = {1, 1.4, 2.2, 3.1, 4.8, 7.2, 10.1, 13.2, 17};
+  QImage bild = Leer(697, 409);
+  TQtLeinwand l(bild);
+  const TAbbildung a = DiagrammZeichnen(l, x, y, {}, {}, r);
+  QCOMPARE(a.RandLinks, uint16_t(120));
+  QVERIFY(bild.save(ordner + QStringLiteral("/alles.png")));
+}
+
+// The examples have no text, so their pixels do not depend on the installed fonts.
+void TLeinwandTest::GoldeneBeispielbilder() {
+  for (uint8_t m : {1, 3, 6, 9}) {
+    const QImage bild = Beispielbild(m).convertToFormat(QImage::Format_RGB32);
+    const QString pfad = QStringLiteral(QUARN_GOLDEN "/modell_%1.png").arg(m);
+    if (qEnvironmentVariableIsSet("QUARN_GOLDEN_NEU")) QVERIFY(bild.save(pfad));
+    const QImage golden = QImage(pfad).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(golden.size(), bild.size());
+    QVERIFY2(golden == bild, qPrintable(QStringLiteral("model %1 differs from %2").arg(m).arg(pfad)));
   }
 }
