@@ -230,6 +230,19 @@ TEST(DiagrammZeichnen, NichtEndlicheWerteUndVielePunkte) {
   EXPECT_EQ(a.Xmax, 999999);
 }
 
+TEST(DiagrammZeichnen, BeschaedigterDatensatz) {
+  std::array<uint8_t, DiagrammGroesse> bytes;
+  bytes.fill(0xFF); // NaN limits with every override on, 255 marker lines, Zeichendicke -1 …
+  TDiagrammEinstellungen r = DiagrammAusBytes(bytes);
+  r.Fit.Modell = 0;
+  r.Integrationen = 0;
+  r.Zeichendicke = -128;
+  r.KommastellenX = 1 << 30;
+  const TZeichnung z = Zeichnen({1, 2, 3}, {4, 5, 6}, r);
+  EXPECT_TRUE(std::isnan(z.a.Xmin));
+  EXPECT_GE(Anzahl(z.aufrufe, "LinieZu"), 2); // points hidden, but connected
+}
+
 TEST(DiagrammZeichnen, GanzesDiagrammWieAufgezeichnet) {
   TDiagrammEinstellungen r;
   r.Markierung = "Messung 1";
