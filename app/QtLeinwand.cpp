@@ -4,12 +4,14 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
 // Dash patterns of cosmetic pens, in pixels: on, off.
-bool Gesetzt(TStiftstil stil, int schritt) {
+bool Gesetzt(TStiftstil stil, int64_t schritt) {
   switch (stil) {
   case TStiftstil::Gestrichelt: return schritt % 24 < 18;
   case TStiftstil::Gepunktet: return schritt % 6 < 3;
@@ -24,6 +26,9 @@ QString AlsQString(const std::string& text) { return QString::fromUtf8(text.data
 QRgb Farbwert(uint32_t farbe) { return qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF); }
 
 TQtLeinwand::TQtLeinwand(QImage& bild) : bild_(bild) {
+  // Pixels are written as 32-bit values.
+  if (bild_.format() != QImage::Format_RGB32 && bild_.format() != QImage::Format_ARGB32)
+    bild_ = bild_.convertToFormat(QImage::Format_RGB32);
   // 96 dots per inch, so that font sizes in points come out as on the screens of old.
   bild_.setDotsPerMeterX(3780);
   bild_.setDotsPerMeterY(3780);
@@ -33,6 +38,7 @@ TQtLeinwand::TQtLeinwand(QImage& bild) : bild_(bild) {
 void TQtLeinwand::SchriftGeaendert() {
   schrift_ = QFont(AlsQString(Schriftname()));
   schrift_.setPointSize(Schriftgroesse() > 0 ? Schriftgroesse() : 8);
+  schrift_.setStyleStrategy(QFont::NoAntialias);
 }
 
 void TQtLeinwand::Punkt(int x, int y, uint32_t farbe) {
@@ -66,14 +72,38 @@ void TQtLeinwand::BewegeZu(int x, int y) {
   y_ = y;
 }
 
-// Bresenham from (x1, y1) towards (x2, y2), the end point left out.
-void TQtLeinwand::DuenneLinie(int x1, int y1, int x2, int y2) {
-  const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+// Bresenham from (x1, y1) towards (x2, y2), the end point left out. Ends far outside the image
+// (a huge error bar, a strong zoom) are first cut to a margin around it, so that only pixels
+// near the image are stepped through; the dash pattern keeps its phase, and an end that was
+// cut off is no real end, so its pixel is drawn.
+void TQtLeinwand::DuenneLinie(int ax, int ay, int bx, int by) {
+  const double dxd = static_cast<double>(bx) - ax, dyd = static_cast<double>(by) - ay;
+  double t0 = 0, t1 = 1;
+  const auto begrenzen = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    return t0 <= t1;
+  };
+  const double rand = 2;
+  if (!begrenzen(-dxd, ax + rand) || !begrenzen(dxd, bild_.width() + rand - ax) || !begrenzen(-dyd, ay + rand) ||
+      !begrenzen(dyd, bild_.height() + rand - ay))
+    return;
+  const auto punkt = [&](double t, double a, double d) { return static_cast<int64_t>(std::llround(a + t * d)); };
+  int64_t x1 = punkt(t0, ax, dxd), y1 = punkt(t0, ay, dyd);
+  int64_t x2 = punkt(t1, ax, dxd), y2 = punkt(t1, ay, dyd);
+  const bool endeZeichnen = t1 < 1;
+  const int64_t dx = std::llabs(x2 - x1), dy = -std::llabs(y2 - y1);
   const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-  int fehler = dx + dy;
-  for (int schritt = 0; x1 != x2 || y1 != y2; ++schritt) {
-    if (Gesetzt(Stift().Stil, schritt)) Punkt(x1, y1, Stift().Farbe);
-    const int doppelt = 2 * fehler;
+  int64_t fehler = dx + dy;
+  int64_t schritt = std::llround(t0 * std::max(std::fabs(dxd), std::fabs(dyd)));
+  for (;; ++schritt) {
+    const bool ende = x1 == x2 && y1 == y2;
+    if (ende && !endeZeichnen) break;
+    if (Gesetzt(Stift().Stil, schritt)) Punkt(static_cast<int>(x1), static_cast<int>(y1), Stift().Farbe);
+    if (ende) break;
+    const int64_t doppelt = 2 * fehler;
     if (doppelt >= dy) {
       fehler += dy;
       x1 += sx;

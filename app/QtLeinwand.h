@@ -31,7 +31,7 @@ protected:
 
 private:
   void Punkt(int x, int y, uint32_t farbe);
-  void DuenneLinie(int x1, int y1, int x2, int y2);
+  void DuenneLinie(int ax, int ay, int bx, int by);
   void Text(int x, int y, const std::string& text, bool gedreht);
 
   QImage& bild_;

@@ -62,6 +62,7 @@ TSkalenschritt Skalenschritt(double d) {
   double n = std::floor(std::fabs(d / s));
   while (n <= 4) {
     s = n <= 2 ? s / 5 : s / 2;
+    if (!(s > 0)) return {}; // a range of a few subnormal steps has no step
     n = std::floor(d / s);
   }
   return {s, n};
@@ -76,8 +77,11 @@ std::vector<TSkalenstrich> Gleichmaessig(double lo, double hi, double untergrenz
   std::vector<TSkalenstrich> striche;
   if (!(hi > lo) || !std::isfinite(hi - lo)) return striche;
   const TSkalenschritt s = Skalenschritt(hi - lo);
+  // A range of a few subnormal steps has no usable step: no ticks rather than endless ones.
+  if (!(s.Schritt > 0)) return striche;
   const double erster = std::floor(hi / s.Schritt) * s.Schritt;
   const double letzter = std::nearbyint(s.Anzahl) + 2;
+  if (!std::isfinite(erster) || !std::isfinite(letzter)) return striche;
   for (double k = 0; k <= letzter; ++k) {
     const double wert = erster - k * s.Schritt;
     if (wert < untergrenze) break;

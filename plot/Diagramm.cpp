@@ -57,7 +57,13 @@ void Anpassen(TDaten& d, TDiagrammEinstellungen& r) {
   fitten();
 }
 
-int32_t Runden(Extended v) { return static_cast<int32_t>(RundeGanz(v)); }
+// The pixel offset of a marker line; false when infinite axis limits leave it undefined.
+bool Versatz(Extended anteil, int32_t feld, int32_t& pixel) {
+  const Extended v = anteil * feld;
+  if (!std::isfinite(v)) return false;
+  pixel = static_cast<int32_t>(RundeGanz(v));
+  return true;
+}
 
 // Layout values of the labelling, from the margins.
 struct TLage {
@@ -149,14 +155,16 @@ void Linien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, 
   l.Stift(stift.Farbe, stift.Breite, TStiftstil::Gestrichelt);
   for (const TLinie& linie : linien) {
     const double w = linie.Wert;
-    if (linie.Art == 0 && a.Xmin <= w && w <= a.Xmax) {
-      const int px = a.RandLinks + (a.Xmax == a.Xmin ? 0 : Runden((w - a.Xmin) / (a.Xmax - a.Xmin) * a.Feldbreite));
+    int32_t versatz = 0;
+    if (linie.Art == 0 && a.Xmin <= w && w <= a.Xmax &&
+        (a.Xmax == a.Xmin || Versatz((w - a.Xmin) / (a.Xmax - a.Xmin), a.Feldbreite, versatz))) {
+      const int px = a.RandLinks + versatz;
       l.BewegeZu(px, lage.yL - 4);
       l.LinieZu(px, a.RandOben);
       l.TextAus(px - l.TextBreite(linie.Text) / 2, lage.yL + l.TextHoehe(linie.Text) + 2, linie.Text);
-    } else if (linie.Art == 1 && a.Ymin <= w && w <= a.Ymax) {
-      const int py =
-          a.Hoehe - a.RandLinks - (a.Ymax == a.Ymin ? 0 : Runden((w - a.Ymin) / (a.Ymax - a.Ymin) * a.Feldhoehe));
+    } else if (linie.Art == 1 && a.Ymin <= w && w <= a.Ymax &&
+               (a.Ymax == a.Ymin || Versatz((w - a.Ymin) / (a.Ymax - a.Ymin), a.Feldhoehe, versatz))) {
+      const int py = a.Hoehe - a.RandLinks - versatz;
       l.BewegeZu(lage.xT, py);
       l.LinieZu(a.Breite - a.RandOben, py);
       l.TextAus(lage.xL, py - l.TextHoehe(linie.Text) / 2, linie.Text);
@@ -171,12 +179,15 @@ void Sortieren(TDaten& d) {
   for (std::size_t i = 0; i < n; ++i) saetze[i] = {static_cast<double>(i), d.x[i]};
   RangsortierungPaare(true, saetze);
   const TDaten alt = d;
+  // Every point gets its own error, 0 where the error column has none.
+  d.dx.assign(n, 0);
+  d.dy.assign(n, 0);
   for (std::size_t i = 0; i < n; ++i) {
     const auto von = static_cast<std::size_t>(saetze[i].Wert);
     d.x[i] = alt.x[von];
     d.y[i] = alt.y[von];
-    if (von < alt.dx.size() && i < d.dx.size()) d.dx[i] = alt.dx[von];
-    if (von < alt.dy.size() && i < d.dy.size()) d.dy[i] = alt.dy[von];
+    if (von < alt.dx.size()) d.dx[i] = alt.dx[von];
+    if (von < alt.dy.size()) d.dy[i] = alt.dy[von];
   }
 }
 

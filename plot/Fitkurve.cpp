@@ -131,7 +131,12 @@ E Umkehren(const TFitErgebnis& e, E y) {
     if (t < 0 || t > 1) Gleitkommafehler(TGleitkommaArt::Ungueltig);
     return Teile(std::acos(std::sqrt(t)) - b, a);
   }
-  case 17: return -a + Hoch(Teile(y - d, b), Teile(1, c)); // the branch x ≥ -a
+  case 17: {
+    // |x + a|^c = (y - d)/b on the branch x ≥ -a; a negative quotient has no solution.
+    const E t = Teile(y - d, b);
+    if (t < 0) Gleitkommafehler(TGleitkommaArt::Ungueltig);
+    return -a + Hoch(t, Teile(1, c));
+  }
   default: return 0;
   }
 }

@@ -51,10 +51,15 @@ void TLeinwandTest::LinienLassenIhrEndeAus() {
   l.LinieZu(10, 4);
   QCOMPARE(bild.pixel(10, 5), Schwarz);
   QCOMPARE(bild.pixel(10, 4), Weiss);
-  // Lines beyond the image are cut off, without harm.
+  // Lines beyond the image are cut off, without harm, and far-away ends cost nothing.
   l.BewegeZu(-100, -100);
   l.LinieZu(1000, 1000);
   QCOMPARE(bild.pixel(7, 7), Schwarz);
+  l.BewegeZu(30, -2000000000);
+  l.LinieZu(30, 2000000000);
+  for (int y = 0; y < 10; ++y) QCOMPARE(bild.pixel(30, y), Schwarz);
+  l.BewegeZu(-2000000000, 2000000000);
+  l.LinieZu(-2000000000, -2000000000); // entirely outside
 }
 
 void TLeinwandTest::StricheUndPunkte() {

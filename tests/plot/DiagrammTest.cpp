@@ -101,6 +101,22 @@ TEST(DiagrammZeichnen, XLaengerAlsYUndSortierung) {
   EXPECT_EQ(Anzahl(z.aufrufe, "LinieZu"), 2);
 }
 
+TEST(DiagrammZeichnen, WinzigerBereichOhneEndloseStriche) {
+  const TZeichnung z = Zeichnen({0, 1e-323}, {0, 1e-323}, TDiagrammEinstellungen{});
+  EXPECT_LT(z.aufrufe.size(), 100u);
+}
+
+TEST(DiagrammZeichnen, EinzelfehlerBleibenBeiIhrenPunkten) {
+  TDiagrammEinstellungen r = Schlicht();
+  r.Fehlerbalken = true;
+  r.Fit.Fehlerart = 3;
+  r.Fit.DX = 1;
+  // Sorting puts x = 1 first; the error 5 belongs to x = 3 (pixel 677), x = 1 has none.
+  const TZeichnung z = Zeichnen({3, 1}, {1, 2}, r, {5});
+  EXPECT_TRUE(Enthaelt(z.aufrufe, "BewegeZu 677 369"));
+  EXPECT_EQ(Anzahl(z.aufrufe, "LinieZu"), 3);
+}
+
 TEST(DiagrammZeichnen, Fehlerbalken) {
   TDiagrammEinstellungen r = Schlicht();
   r.Fehlerbalken = true;

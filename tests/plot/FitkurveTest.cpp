@@ -83,6 +83,7 @@ TEST(Umkehrwert, JeModell) {
   EXPECT_EQ(Umkehrwert(Modell(15, {1, 0, 1, 0}), 2), 0); // no solution
   EXPECT_NEAR(Umkehrwert(Modell(17, {1, 2, 2, 0}), 18), 2, 1e-12);
   EXPECT_EQ(Umkehrwert(Modell(17, {1, 2, 2, 0}), -18), 0);
+  EXPECT_EQ(Umkehrwert(Modell(17, {0, 1, 1, 0}), -2), 0); // whole 1/c, still no solution
   EXPECT_EQ(Umkehrwert(Modell(11, {0, 1, 1, 0}), 4), 0); // division fault
   for (uint8_t m : {0, 5, 9, 10, 12, 13, 14, 16, 18}) EXPECT_EQ(Umkehrwert(Modell(m, {1, 2, 3, 4}), 1), 0);
   // Cut points read back on the curve.
