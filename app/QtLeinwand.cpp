@@ -29,6 +29,8 @@ TQtLeinwand::TQtLeinwand(QImage& bild) : bild_(bild) {
   // Pixels are written as 32-bit values.
   if (bild_.format() != QImage::Format_RGB32 && bild_.format() != QImage::Format_ARGB32)
     bild_ = bild_.convertToFormat(QImage::Format_RGB32);
+  pixel_ = bild_.bits(); // detaches once; painters on the image keep its buffer
+  zeilenlaenge_ = bild_.bytesPerLine();
   // 96 dots per inch, so that font sizes in points come out as on the screens of old.
   bild_.setDotsPerMeterX(3780);
   bild_.setDotsPerMeterY(3780);
@@ -42,8 +44,8 @@ void TQtLeinwand::SchriftGeaendert() {
 }
 
 void TQtLeinwand::Punkt(int x, int y, uint32_t farbe) {
-  if (x < 0 || y < 0 || x >= bild_.width() || y >= bild_.height()) return;
-  reinterpret_cast<QRgb*>(bild_.scanLine(y))[x] = Farbwert(farbe);
+  if (x < 0 || y < 0 || x >= Breite() || y >= Hoehe()) return;
+  reinterpret_cast<QRgb*>(pixel_ + y * zeilenlaenge_)[x] = Farbwert(farbe);
 }
 
 void TQtLeinwand::RechteckFuellen(int x1, int y1, int x2, int y2) {
@@ -87,8 +89,10 @@ void TQtLeinwand::DuenneLinie(int ax, int ay, int bx, int by) {
     return t0 <= t1;
   };
   const double rand = 2;
-  if (!begrenzen(-dxd, ax + rand) || !begrenzen(dxd, bild_.width() + rand - ax) || !begrenzen(-dyd, ay + rand) ||
-      !begrenzen(dyd, bild_.height() + rand - ay))
+  const auto nah = [&](int x, int y) { return x >= -rand && y >= -rand && x <= bild_.width() + rand && y <= bild_.height() + rand; };
+  if (!(nah(ax, ay) && nah(bx, by)) &&
+      (!begrenzen(-dxd, ax + rand) || !begrenzen(dxd, bild_.width() + rand - ax) || !begrenzen(-dyd, ay + rand) ||
+       !begrenzen(dyd, bild_.height() + rand - ay)))
     return;
   const auto punkt = [&](double t, double a, double d) { return static_cast<int64_t>(std::llround(a + t * d)); };
   int64_t x1 = punkt(t0, ax, dxd), y1 = punkt(t0, ay, dyd);

@@ -35,6 +35,9 @@ private:
   void Text(int x, int y, const std::string& text, bool gedreht);
 
   QImage& bild_;
+  // The pixels, taken once: a pixel is written directly, without QImage's per-call checks.
+  uchar* pixel_ = nullptr;
+  qsizetype zeilenlaenge_ = 0;
   QFont schrift_;
   int x_ = 0;
   int y_ = 0;
