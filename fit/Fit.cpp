@@ -134,9 +134,10 @@ struct TNormalgleichungen {
 // vector per point gives every product of the matrix and the right-hand side. Without y
 // values only the matrix is formed.
 TNormalgleichungen Normalgleichungen(const TFitErgebnis& w, TPunkte x, TPunkte y, uint8_t p) {
-  std::vector<Extended> matrix(static_cast<std::size_t>(p) * p, 0), rechts(p, 0), d(p);
+  std::vector<Extended> matrix(static_cast<std::size_t>(p) * p, 0), rechts(p, 0);
+  std::vector<double> d(p);
   for (std::size_t m = 0; m < x.size(); ++m) {
-    for (int i = 0; i < p; ++i) d[i] = Ableitung(w, i, x[m]);
+    Ableitungen(w, x[m], d);
     for (int i = 0; i < p; ++i)
       for (int j = 0; j < p; ++j) matrix[i * p + j] += d[i] * d[j];
     if (m >= y.size()) continue;
@@ -157,15 +158,27 @@ TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
   return Normalgleichungen(w, x, {}, p).Matrix;
 }
 
-TKoeffizienten Schrittrichtung(TPunkte x, TPunkte y, const TFitErgebnis& w, double lambda) {
+namespace {
+
+// The step from the normal equations of w, with the diagonal damped by (1 + lambda).
+TKoeffizienten Gedaempft(TNormalgleichungen g, const TFitErgebnis& w, double lambda) {
   const uint8_t p = Parameteranzahl(w.Modell);
-  const std::size_t n = Paare(x, y);
-  TNormalgleichungen g = Normalgleichungen(w, x.first(n), y.first(n), p);
   for (int i = 0; i < p; ++i)
     g.Matrix[i][i] = AlsDouble(static_cast<Extended>(g.Matrix[i][i]) * (1 + static_cast<Extended>(lambda)));
   TKoeffizienten d = LoeseLGS(g.Matrix, g.Rechts, p);
   d.Fix = w.Koeffizienten.Fix;
   return d;
+}
+
+TNormalgleichungen Gleichungen(TPunkte x, TPunkte y, const TFitErgebnis& w) {
+  const std::size_t n = Paare(x, y);
+  return Normalgleichungen(w, x.first(n), y.first(n), Parameteranzahl(w.Modell));
+}
+
+} // namespace
+
+TKoeffizienten Schrittrichtung(TPunkte x, TPunkte y, const TFitErgebnis& w, double lambda) {
+  return Gedaempft(Gleichungen(x, y, w), w, lambda);
 }
 
 TKoeffizienten Schritt(const TKoeffizienten& alt, const TKoeffizienten& richtung, double faktor) {
@@ -190,9 +203,15 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
   {
     Extended lambda = 1;
     uint32_t k = 0;
+    // The sum and the normal equations of w change only when a step is accepted: a failed
+    // step reuses them with the next lambda.
+    Extended alt = Quadratsumme(x, y, w);
+    TNormalgleichungen gleichungen;
+    bool veraltet = true;
     for (;;) {
-      const Extended alt = Quadratsumme(x, y, w);
-      const TKoeffizienten neu = Schritt(w.Koeffizienten, Schrittrichtung(x, y, w, AlsDouble(lambda)), 1);
+      if (veraltet) gleichungen = Gleichungen(x, y, w);
+      veraltet = false;
+      const TKoeffizienten neu = Schritt(w.Koeffizienten, Gedaempft(gleichungen, w, AlsDouble(lambda)), 1);
       r.Koeffizienten = neu;
       const Extended summe = Quadratsumme(x, y, r);
       // A sum that is not a number can neither be compared nor improved: keep the last
@@ -206,6 +225,8 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
         lambda /= faktor;
         r.Restsumme = alt;
         ++k;
+        alt = summe;
+        veraltet = true;
       }
       if (lambda * 1e9L < parameter.Grenze || k >= maxSchritte) break;
     }
