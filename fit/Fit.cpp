@@ -138,15 +138,16 @@ TNormalgleichungen Normalgleichungen(const TFitErgebnis& w, TPunkte x, TPunkte y
   std::vector<double> d(p);
   for (std::size_t m = 0; m < x.size(); ++m) {
     Ableitungen(w, x[m], d);
+    // d[i]·d[j] equals d[j]·d[i] exactly, so the lower half is the mirror of the upper.
     for (int i = 0; i < p; ++i)
-      for (int j = 0; j < p; ++j) matrix[i * p + j] += d[i] * d[j];
+      for (int j = i; j < p; ++j) matrix[i * p + j] += static_cast<Extended>(d[i]) * d[j];
     if (m >= y.size()) continue;
     const Extended r = y[m] - static_cast<Extended>(ModellWert(w, x[m]));
     for (int i = 0; i < p; ++i) rechts[i] += r * d[i];
   }
   TNormalgleichungen n{TLinearesSystem(p, TVektor(p)), TVektor(p)};
   for (int i = 0; i < p; ++i) {
-    for (int j = 0; j < p; ++j) n.Matrix[i][j] = AlsDouble(matrix[i * p + j]);
+    for (int j = 0; j < p; ++j) n.Matrix[i][j] = AlsDouble(matrix[std::min(i, j) * p + std::max(i, j)]);
     n.Rechts[i] = AlsDouble(rechts[i]);
   }
   return n;
