@@ -1,4 +1,5 @@
 #include "plot/Abbildung.h"
+#include "PlotHilfen.h"
 
 #include "core/Typen.h"
 
@@ -8,15 +9,6 @@
 #include <limits>
 
 namespace {
-
-TAbbildung Diagramm(double xmin, double xmax, double ymin, double ymax) {
-  TAbbildung a = Raender(697, 409, true);
-  a.Xmin = xmin;
-  a.Xmax = xmax;
-  a.Ymin = ymin;
-  a.Ymax = ymax;
-  return a;
-}
 
 TEST(Raender, BeschriftetUndOhne) {
   const TAbbildung mit = Raender(697, 409, true);
@@ -46,7 +38,7 @@ TEST(Achsengrenzen, DatenOderVorgaben) {
 }
 
 TEST(WeltZuPixel, EckenRundungUndRaender) {
-  const TAbbildung a = Diagramm(0, 557, 0, 269);
+  const TAbbildung a = Feld(0, 557, 0, 269);
   EXPECT_EQ(WeltZuPixel(a, 0, 0), (TPixel{120, 289}));
   EXPECT_EQ(WeltZuPixel(a, 557, 269), (TPixel{677, 20}));
   EXPECT_EQ(WeltZuPixel(a, 2.5, 3.5), (TPixel{122, 285})); // ties to even
@@ -54,11 +46,11 @@ TEST(WeltZuPixel, EckenRundungUndRaender) {
   EXPECT_EQ(WeltZuPixel(a, inf, std::nan("")), (TPixel{120, 289}));
   EXPECT_EQ(WeltZuPixel(a, 1e300, 10), (TPixel{120, 279}));
   // A term that fits 32 bits but pushes the sum beyond them also lands on the edge.
-  const TAbbildung weit = Diagramm(0, 1, 0, 1);
+  const TAbbildung weit = Feld(0, 1, 0, 1);
   EXPECT_EQ(WeltZuPixel(weit, 2147483647.0 / 557, 0).x, 120);
   EXPECT_EQ(Skalenschritt(0).Schritt, 0);
   EXPECT_EQ(Skalenschritt(-3).Anzahl, 0);
-  const TAbbildung flach = Diagramm(2, 2, 1, 1);
+  const TAbbildung flach = Feld(2, 2, 1, 1);
   EXPECT_EQ(WeltZuPixel(flach, 7, 9), (TPixel{120, 289}));
   const TWeltpunkt w = PixelZuWelt(a, TPixel{200, 100});
   EXPECT_EQ(w.x, 80);
@@ -66,7 +58,7 @@ TEST(WeltZuPixel, EckenRundungUndRaender) {
 }
 
 TEST(Flaechen, ZeichenfeldUndBild) {
-  const TAbbildung a = Diagramm(0, 1, 0, 1);
+  const TAbbildung a = Feld(0, 1, 0, 1);
   EXPECT_TRUE(ImZeichenfeld(a, {120, 20}));
   EXPECT_TRUE(ImZeichenfeld(a, {677, 289}));
   EXPECT_FALSE(ImZeichenfeld(a, {119, 100}));
@@ -88,7 +80,7 @@ TEST(Skalenschritt, RundeSchritte) {
 }
 
 TEST(Skalenstriche, FesteUndGleichmaessige) {
-  const TAbbildung a = Diagramm(0, 7, 0, 7);
+  const TAbbildung a = Feld(0, 7, 0, 7);
   const auto fest = XStriche(a, false);
   ASSERT_EQ(fest.size(), 8u);
   EXPECT_EQ(fest[0].Pixel, 120);
@@ -103,9 +95,9 @@ TEST(Skalenstriche, FesteUndGleichmaessige) {
   EXPECT_NEAR(gleich[1].Wert, 7.0 * 477 / 557, 1e-12);
   const auto y = YStriche(a, true);
   EXPECT_EQ(y.back().Pixel, WeltZuPixel(a, 0, 0).y); // down to 0; -1 lies below Ymin - 0.7
-  const TAbbildung lang = Diagramm(0, 7, 0.5, 10.5);
+  const TAbbildung lang = Feld(0, 7, 0.5, 10.5);
   EXPECT_LT(YStriche(lang, true).back().Wert, 0.5); // a tick in the margin below Ymin
-  const TAbbildung flach = Diagramm(2, 2, 1, 1);
+  const TAbbildung flach = Feld(2, 2, 1, 1);
   EXPECT_TRUE(XStriche(flach, true).empty());
   EXPECT_TRUE(YStriche(flach, true).empty());
   const auto flachFest = XStriche(flach, false);

@@ -1,4 +1,5 @@
 #include "AufzeichnendeLeinwand.h"
+#include "PlotHilfen.h"
 
 #include "plot/Fitkurve.h"
 
@@ -16,15 +17,6 @@ TFitErgebnis Modell(uint8_t m, std::initializer_list<double> w) {
   e.Modell = m;
   std::copy(w.begin(), w.end(), e.Koeffizienten.Werte.begin());
   return e;
-}
-
-TAbbildung Feld(double xmin, double xmax, double ymin, double ymax) {
-  TAbbildung a = Raender(697, 409, true);
-  a.Xmin = xmin;
-  a.Xmax = xmax;
-  a.Ymin = ymin;
-  a.Ymax = ymax;
-  return a;
 }
 
 TEST(KurveZeichnen, GeradeWirdAmRandGeschnitten) {
