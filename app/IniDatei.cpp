@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // A settings file is small; anything beyond this is not one and is read no further.
@@ -39,7 +41,12 @@ bool IniGanzzahl(const QString& text, int& wert) {
     basis = 16;
     t.remove(0, 1);
   }
-  if (t.isEmpty() || t[0] == QLatin1Char('+') || t[0] == QLatin1Char('-')) return false;
+  // Only the digits of the base: toLongLong would also take a second "0x" and stop at a NUL.
+  const auto ziffer = [basis](QChar c) {
+    const char16_t z = c.unicode();
+    return (z >= u'0' && z <= u'9') || (basis == 16 && ((z >= u'a' && z <= u'f') || (z >= u'A' && z <= u'F')));
+  };
+  if (t.isEmpty() || !std::all_of(t.begin(), t.end(), ziffer)) return false;
   bool ok = false;
   const qlonglong v = t.toLongLong(&ok, basis);
   // Hexadecimal values fill all 32 bits, so 0xFFFFFFFF is -1 as in the settings files of old.

@@ -64,7 +64,7 @@ TStringListe TSpaltenfeld::Zeilen() const {
 void TSpaltenfeld::ZeilenSetzen(const TStringListe& zeilen) {
   QStringList neu;
   neu.reserve(static_cast<qsizetype>(std::max<std::size_t>(zeilen.size(), 1)));
-  for (const std::string& z : zeilen) neu << QString::fromStdString(z);
+  for (const std::string& z : zeilen) neu << AusUtf8(z);
   Uebernehmen(std::move(neu));
 }
 

@@ -96,15 +96,22 @@ TStringListe SpaltenZeilen(const QString& text) {
 }
 
 QString SpaltenText(const TStringListe& zeilen) {
-  QString text;
+  std::string utf8;
   std::size_t laenge = 0;
   for (const std::string& z : zeilen) laenge += z.size() + 1;
-  text.reserve(static_cast<qsizetype>(laenge));
+  utf8.reserve(laenge);
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
-    if (i > 0) text += QLatin1Char('\n');
-    text += QString::fromUtf8(zeilen[i].data(), static_cast<qsizetype>(zeilen[i].size()));
+    if (i > 0) utf8 += '\n';
+    utf8 += zeilen[i];
   }
-  return text;
+  return AusUtf8(utf8);
+}
+
+QString AusUtf8(std::string_view utf8) {
+  const QByteArrayView bytes(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  if (!bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes);
+  QStringDecoder mitBom(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return mitBom.decode(bytes);
 }
 
 QString DateiText(const QString& spaltentext) {

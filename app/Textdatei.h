@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string_view>
+
 // CRLF and CR become LF, in one pass in place (QString::replace of the two-character CRLF
 // takes time quadratic in the number of lines).
 void ZeilenendenVereinheitlichen(QString& text);
@@ -35,6 +37,9 @@ void TextSpeichern(const QString& pfad, const QString& text);
 TStringListe SpaltenZeilen(const QString& text);
 // The text of a column's lines: joined with LF, no LF at the end.
 QString SpaltenText(const TStringListe& zeilen);
+// UTF-8 to text. A leading U+FEFF is kept (QString::fromUtf8 drops it): in a line it is the
+// user's text; only a file's own leading one is dropped, when the file is read.
+QString AusUtf8(std::string_view utf8);
 // The file content of a column text: every line followed by LF (a column text may or may
 // not end with its LF already).
 QString DateiText(const QString& spaltentext);

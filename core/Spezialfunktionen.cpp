@@ -22,9 +22,7 @@ Extended GanzePotenz(Extended b, uint32_t n) {
 Extended NegativeGanzePotenz(Extended b, uint32_t n) {
   const Extended nenner = GanzePotenz(b, n);
   if (std::isinf(nenner)) return 0; // the true result underflows
-  if (nenner == 0)
-    Gleitkommafehler(b == 0 ? TGleitkommaArt::DivisionDurchNull : TGleitkommaArt::Ueberlauf);
-  return 1 / nenner;
+  return Teile(1, nenner);            // b^n that underflows to 0 divides by zero
 }
 
 } // namespace

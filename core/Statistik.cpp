@@ -102,11 +102,11 @@ double RundeAuf(double x, uint8_t stellen) {
   if (stellen >= 10) return x;
   int64_t p = 1;
   for (uint8_t i = 0; i < stellen; ++i) p *= 10;
-  try {
-    return AlsDouble(static_cast<Extended>(RundeGanz(static_cast<Extended>(x) * p)) / p);
-  } catch (const TGleitkommaFehler&) {
-    return x;
-  }
+  // A scaled value without a 64-bit whole number (also NaN) is returned unchanged; checked
+  // here rather than caught, since long columns of huge values would otherwise throw per line.
+  const Extended ganz = RundeNaechste(static_cast<Extended>(x) * p);
+  if (!IstGanz(ganz)) return x;
+  return static_cast<double>(ganz / p);
 }
 
 double WertFalls(bool bedingung, double x) { return bedingung ? x : 0; }

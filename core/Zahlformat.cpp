@@ -104,14 +104,16 @@ std::string Wissenschaftlich(double wert, uint8_t kommastellen) {
       ++e;
     }
   }
-  // The rounded mantissa stays below 10 (9,996 with two places is 1,00 of the next power, and
-  // 10^-7 scaled in binary comes out as 9,99...e-8).
+  // The written mantissa stays below 10 (9,996 with two places is 1,00 of the next power, and
+  // 10^-7 scaled in binary comes out as 9,99...e-8). From 10 places on the mantissa is not
+  // rounded, and its 15-digit text can still read "10".
   double gerundet = RundeAuf(static_cast<double>(m), kommastellen);
-  if (std::fabs(gerundet) >= 10) {
-    gerundet = RundeAuf(gerundet / 10, kommastellen);
+  std::string mantisse = ZahlAlsText(gerundet);
+  if (std::fabs(gerundet) >= 10 || mantisse == "10" || mantisse == "-10") {
+    mantisse = ZahlAlsText(RundeAuf(gerundet / 10, kommastellen));
     ++e;
   }
-  return ZahlAlsText(gerundet) + "e" + std::to_string(e);
+  return mantisse + "e" + std::to_string(e);
 }
 
 } // namespace

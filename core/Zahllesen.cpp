@@ -93,27 +93,45 @@ template <class T> bool Umwandeln(const TZahlteile& z, T& wert) {
   return r.ec == std::errc() || r.ec == std::errc::result_out_of_range;
 }
 
-template <class T> bool Lesen(std::string_view text, char trenner, T& wert) {
+enum class TLesung { Gelesen, Ungueltig, Zugross };
+
+// Half a unit of the 15th digit above the largest double: the general number text writes the
+// largest doubles as "1,79769313486232E308", just above it, and such a text must read back.
+const Extended GroessterLesbarer = static_cast<Extended>(DBL_MAX) + 5e293L;
+
+// Reads a 64-bit value, correctly rounded from the text. A valid text whose value lies beyond
+// the 64-bit range but within the extended one is "too large"; beyond that it is invalid.
+TLesung Lesen(std::string_view text, char trenner, double& wert) {
   TZahlteile z;
-  return Zerlegen(text, trenner, z) && Umwandeln(z, wert);
+  if (!Zerlegen(text, trenner, z)) return TLesung::Ungueltig;
+  if (Umwandeln(z, wert)) return TLesung::Gelesen;
+  Extended weit;
+  if (!Umwandeln(z, weit)) return TLesung::Ungueltig;
+  if (std::fabs(weit) >= GroessterLesbarer) return TLesung::Zugross;
+  wert = weit < 0 ? -DBL_MAX : DBL_MAX;
+  return TLesung::Gelesen;
 }
 
 } // namespace
 
-Extended ZahlStreng(std::string_view text) {
-  Extended wert;
-  if (!Lesen(text, ',', wert)) throw TKonvertierungsFehler(std::string(text));
-  return wert;
+double ZahlStreng(std::string_view text) {
+  double wert;
+  switch (Lesen(text, ',', wert)) {
+  case TLesung::Gelesen: return wert;
+  case TLesung::Zugross: Gleitkommafehler(TGleitkommaArt::Ueberlauf);
+  case TLesung::Ungueltig: break;
+  }
+  throw TKonvertierungsFehler(std::string(text));
 }
 
 double ZahlAusText(std::string_view text, double vorgabe) {
   double wert;
-  if (!Lesen(text, ',', wert)) wert = vorgabe;
+  if (Lesen(text, ',', wert) != TLesung::Gelesen) wert = vorgabe;
   if (wert != vorgabe) return wert;
   // The retry swaps points and commas. Reading the original with the point as separator is
   // the same: with both characters present the swapped text holds two separators and is
   // invalid either way, and a text with commas only becomes one with points, which the
   // comma reader rejects, so it gives the default.
   if (text.find('.') == std::string_view::npos) return wert;
-  return Lesen(text, '.', wert) ? wert : vorgabe;
+  return Lesen(text, '.', wert) == TLesung::Gelesen ? wert : vorgabe;
 }

@@ -12,9 +12,12 @@
 #include <string>
 #include <string_view>
 
-// The strict reader: raises TKonvertierungsFehler ("'%s' ist kein gültiger Gleitkommawert")
-// for a text that is not a number. The decimal separator is the comma.
-Extended ZahlStreng(std::string_view text);
+// The strict reader: text to 64-bit float. Raises TKonvertierungsFehler ("'%s' ist kein
+// gültiger Gleitkommawert") for a text that is not a number or lies beyond the extended range,
+// and the overflow fault for a number beyond the 64-bit range. The decimal separator is the
+// comma. Both readers take a value within half a unit of the 15th digit above the largest
+// double as the largest double, so every written number reads back.
+double ZahlStreng(std::string_view text);
 
 // The tolerant reader: never fails. An unreadable text, or one whose value does not fit a
 // 64-bit float, gives the default. When the first reading equals the default, the text is

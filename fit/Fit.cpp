@@ -199,8 +199,11 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
   TFitErgebnis r = w;
   const auto maxSchritte = static_cast<uint32_t>(parameter.MaxSchritte);
   if (Parameteranzahl(w.Modell) == 0 || maxSchritte == 0) return r; // the start values are the fit
-  // A factor below 2 (from a damaged settings record) would repeat a failing step for ever.
+  // A factor below 2 or a bound that is not a positive normal number (from a damaged settings
+  // record) would let lambda shrink to 0 or stay put, and a failing step repeat for ever.
   const Extended faktor = parameter.Faktor >= 2 ? parameter.Faktor : Standardparameter.Faktor;
+  const double grenze = std::isnormal(parameter.Grenze) && parameter.Grenze > 0 ? parameter.Grenze
+                                                                                : Standardparameter.Grenze;
   {
     Extended lambda = 1;
     uint32_t k = 0;
@@ -229,7 +232,7 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
         alt = summe;
         veraltet = true;
       }
-      if (lambda * 1e9L < parameter.Grenze || k >= maxSchritte) break;
+      if (lambda * 1e9L < grenze || k >= maxSchritte) break;
     }
     r.Koeffizienten = w.Koeffizienten;
   }
@@ -249,8 +252,10 @@ TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitPar
   TFitErgebnis r = gerade ? Gerade(x, y, arbeit, mx, my) : Iteration(x, y, arbeit, parameter);
   r.Koeffizienten.Fix = vorgabe.Fix;
   if (vorgabe.Ausreisser)
-    return Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
+    r = Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
       return Fit(xs, ys, arbeit, Standardparameter);
     });
+  // A coefficient the iteration never touched keeps its estimate; a result is finite or a fault.
+  for (const double w : r.Koeffizienten.Werte) Pruefe(w);
   return r;
 }

@@ -3,6 +3,7 @@
 #include "Fit.h"
 
 #include "core/Fehler.h"
+#include "core/Gleitkomma.h"
 #include "core/Statistik.h"
 #include "operations/Arrayoperationen.h"
 
@@ -27,14 +28,18 @@ TMerkmale Merkmale(std::span<const double> x, std::span<const double> y) {
   return m;
 }
 
+// Estimates are formed in extended precision and stored through AlsDouble: one beyond the
+// 64-bit range is the overflow fault, so no estimate is ever infinite.
+Extended Differenz(double a, double b) { return static_cast<Extended>(a) - b; }
+
 // The frequency estimate: half the number of extrema per x range of the compacted copy.
 double Frequenz(std::span<const double> x, std::span<const double> y) {
   TVektor xs(x.begin(), x.end()), ys(y.begin(), y.end());
   TOperation op;
   OperationSetzen(19, false, op, 0);
   const int32_t k = PaarOperation(xs, ys, op).X;
-  const double r = MaxWert(xs) - MinWert(xs);
-  return r != 0 && k != 0 ? (k / 2.0) / r : r;
+  const double r = AlsDouble(Differenz(MaxWert(xs), MinWert(xs)));
+  return r != 0 && k != 0 ? AlsDouble(Teile(k / 2.0L, r)) : r;
 }
 
 } // namespace
@@ -45,18 +50,20 @@ TKoeffizienten StartwerteSchaetzen(std::span<const double> x, std::span<const do
   k.Werte.fill(1);
   k.Fix = fix;
   if (x.empty() || y.empty()) return k;
-  [[maybe_unused]] auto& [a, b, c, d, e, f, g, h] = k.Werte;
+  double &a = k.Werte[0], &b = k.Werte[1], &c = k.Werte[2], &d = k.Werte[3];
+  double &e = k.Werte[4], &f = k.Werte[5], &g = k.Werte[6];
   const TMerkmale m = Merkmale(x, y);
   const auto gauss = [&] {
     a = m.ymax;
     b = Mittelwert(x);
-    c = (m.xBeiYmax - m.xBeiYmin) * (m.xBeiYmax - m.xBeiYmin) / 4;
+    const Extended breite = Differenz(m.xBeiYmax, m.xBeiYmin);
+    c = AlsDouble(breite * breite / 4);
   };
   switch (modell) {
-  case 2: a = m.ymax - m.ymin; b = m.richtung; c = m.ymin; break;
+  case 2: a = AlsDouble(Differenz(m.ymax, m.ymin)); b = m.richtung; c = m.ymin; break;
   case 3: gauss(); break;
   case 4: c = m.ymin; break;
-  case 6: a = Mittelwert(y); b = (m.ymax - m.ymin) / 2; c = Frequenz(x, y); break;
+  case 6: a = Mittelwert(y); b = AlsDouble(Differenz(m.ymax, m.ymin) / 2); c = Frequenz(x, y); break;
   case 7: a = m.ymin; break;
   case 8: d = m.ymin; break;
   case 9:
@@ -69,17 +76,21 @@ TKoeffizienten StartwerteSchaetzen(std::span<const double> x, std::span<const do
     b = d = m.richtung;
     (m.richtung < 0 ? a : c) = m.ymax / 2;
     break;
-  case 12: a = m.ymax - m.ymin; c = m.ymin; d = (MaxWert(x) - MinWert(x)) * (m.ymax - m.ymin); break;
+  case 12:
+    a = AlsDouble(Differenz(m.ymax, m.ymin));
+    c = m.ymin;
+    d = AlsDouble(Differenz(MaxWert(x), MinWert(x)) * Differenz(m.ymax, m.ymin));
+    break;
   case 13:
     gauss();
     e = Standardabweichung(x);
     g = m.ymin;
-    d = m.ymax - Standardabweichung(y);
+    d = AlsDouble(Differenz(m.ymax, Standardabweichung(y)));
     f = c / 2;
     break;
   case 14: d = m.ymin; break;
-  case 15: c = (m.ymax - m.ymin) / 2; d = m.ymin; a = Frequenz(x, y); break;
-  case 17: a = (m.xBeiYmax - m.xBeiYmin) / 2; b = 1; c = 2; d = m.ymin; break;
+  case 15: c = AlsDouble(Differenz(m.ymax, m.ymin) / 2); d = m.ymin; a = Frequenz(x, y); break;
+  case 17: a = AlsDouble(Differenz(m.xBeiYmax, m.xBeiYmin) / 2); b = 1; c = 2; d = m.ymin; break;
   default: break;
   }
   return k;

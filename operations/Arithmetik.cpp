@@ -5,18 +5,20 @@
 
 #include "core/Statistik.h"
 
+#include <algorithm>
+
 void Addieren(TSpaltenModell& m, const TOperation& op, const TVektor& x, const TVektor& y) {
   if (!op.Option) {
     JedeZeile(m.Spalte(1), m.Schreiben(3), [&](Extended v) { return v + op.Wert; });
     return;
   }
-  TVektor summen = x, differenzen = y;
-  const TPaarAnzahl n = PaarOperation(summen, differenzen, op);
+  // Sum and difference stay in extended precision up to the text, like every path-D result.
   TStringListe& spalte3 = m.Schreiben(3);
   TStringListe& spalte4 = m.Schreiben(4);
-  for (int32_t i = 0; i < n.X; ++i) {
-    spalte3.push_back(ZahlAlsText(summen[i]));
-    spalte4.push_back(ZahlAlsText(differenzen[i]));
+  const std::size_t n = std::min(x.size(), y.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    spalte3.push_back(ZahlAlsText(Pruefe(static_cast<Extended>(x[i]) + y[i])));
+    spalte4.push_back(ZahlAlsText(Pruefe(static_cast<Extended>(x[i]) - y[i])));
   }
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 // The value in units of 1/10000, as a 64-bit key; a magnitude from 922337203685477,5808 on
 // has no such key and is an invalid operation.
-int64_t Zehntausendstel(const std::string& zeile) { return RundeGanz(ZahlStreng(zeile) * 10000); }
+int64_t Zehntausendstel(const std::string& zeile) {
+  return RundeGanz(static_cast<Extended>(ZahlStreng(zeile)) * 10000);
+}
 
 } // namespace
 

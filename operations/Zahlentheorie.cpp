@@ -115,7 +115,7 @@ void Zahlensystem(TSpaltenModell& m, const TOperation& op, const TVektor&, const
   // line above 0.
   const Extended gewuenscht = RundeNaechste(op.Wert);
   if (gewuenscht > static_cast<Extended>(Ziffernzeichen.size())) throw TQuarnFehler(BasisAusserhalb);
-  const auto basis = static_cast<uint8_t>(gewuenscht < 2 ? 0 : gewuenscht);
+  const auto basis = static_cast<uint8_t>(gewuenscht >= 2 ? gewuenscht : 0); // NaN too
   Umschreiben(m.Spalte(1), m.Schreiben(3), basis);
   Umschreiben(m.Spalte(2), m.Schreiben(4), basis);
 }

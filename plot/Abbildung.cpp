@@ -45,9 +45,22 @@ TPixel WeltZuPixel(const TAbbildung& a, double x, double y) {
           Pixel(a.Hoehe - a.RandLinks, -1, a.Feldhoehe, y, a.Ymin, a.Ymax)};
 }
 
+namespace {
+
+// The world values of pixel positions, in extended precision so that ranges spanning most of
+// the 64-bit range do not overflow on the way.
+Extended WeltX(const TAbbildung& a, int32_t px) {
+  return (static_cast<Extended>(a.Xmax) - a.Xmin) * (px - a.RandLinks) / a.Feldbreite + a.Xmin;
+}
+
+Extended WeltY(const TAbbildung& a, int32_t py) {
+  return a.Ymax - (static_cast<Extended>(a.Ymax) - a.Ymin) * (py - a.RandOben) / a.Feldhoehe;
+}
+
+} // namespace
+
 TWeltpunkt PixelZuWelt(const TAbbildung& a, TPixel p) {
-  return {(a.Xmax - a.Xmin) * (p.x - a.RandLinks) / a.Feldbreite + a.Xmin,
-          a.Ymax - (a.Ymax - a.Ymin) * (p.y - a.RandOben) / a.Feldhoehe};
+  return {AlsDouble(WeltX(a, p.x)), AlsDouble(WeltY(a, p.y))};
 }
 
 bool ImZeichenfeld(const TAbbildung& a, TPixel p) {
@@ -101,7 +114,7 @@ std::vector<TSkalenstrich> XStriche(const TAbbildung& a, bool gleichmaessig) {
       striche.push_back({0, static_cast<int32_t>(std::nearbyint(a.Feldbreite * i / 7.0)) + a.RandLinks});
   }
   for (TSkalenstrich& s : striche)
-    s.Wert = (a.Xmax - a.Xmin) * (s.Pixel - a.RandLinks) / a.Feldbreite + a.Xmin;
+    s.Wert = static_cast<double>(WeltX(a, s.Pixel));
   return striche;
 }
 
@@ -115,6 +128,6 @@ std::vector<TSkalenstrich> YStriche(const TAbbildung& a, bool gleichmaessig) {
       striche.push_back({0, a.Hoehe - a.RandLinks - static_cast<int32_t>(std::nearbyint(a.Feldhoehe * i / 7.0))});
   }
   for (TSkalenstrich& s : striche)
-    s.Wert = a.Ymax - (a.Ymax - a.Ymin) * (s.Pixel - a.RandOben) / a.Feldhoehe;
+    s.Wert = static_cast<double>(WeltY(a, s.Pixel));
   return striche;
 }

@@ -43,6 +43,7 @@ void Achsengrenzen(TAbbildung& a, std::span<const double> x, std::span<const dou
 // Never fails: a coordinate whose pixel cannot be computed (non-finite, beyond 32 bits) lands
 // on the edge of the plot area.
 TPixel WeltZuPixel(const TAbbildung& a, double x, double y);
+// The inverse mapping; a world value beyond the 64-bit range is the overflow fault.
 TWeltpunkt PixelZuWelt(const TAbbildung& a, TPixel p);
 bool ImZeichenfeld(const TAbbildung& a, TPixel p);
 bool ImBild(const TAbbildung& a, TPixel p);

@@ -262,7 +262,7 @@ bool Fitueberlagerung(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstell
     return false;
   }
   if (r.Tangente && !r.Formel) return false;
-  const double q = static_cast<double>(Quadratsumme(d.x, d.y, d.e)) / static_cast<double>(punkte);
+  const double q = AlsDouble(Teile(Quadratsumme(d.x, d.y, d.e), static_cast<Extended>(punkte)));
   const TPixel p = WeltZuPixel(a, r.KastenX, r.KastenY);
   KastenZeichnen(l, d.e.Koeffizienten, r.Fit.Modell, r.Namen, r.Zahlformat, p.x, p.y, r.Chi, q);
   return true;

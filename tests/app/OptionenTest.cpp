@@ -130,4 +130,7 @@ void TOptionenTest::IniGanzzahlen() {
   QVERIFY(!IniGanzzahl(QStringLiteral(""), w));
   QVERIFY(!IniGanzzahl(QStringLiteral("0x"), w));
   QVERIFY(!IniGanzzahl(QStringLiteral("--1"), w));
+  for (const QString& falsch : {QString::fromUtf8("1\0junk", 6), QStringLiteral("0x0x10"), QStringLiteral("$0x1"),
+                                QStringLiteral("12a"), QStringLiteral("0xG"), QStringLiteral("１２"), QStringLiteral("1 2")})
+    QVERIFY2(!IniGanzzahl(falsch, w), qPrintable(falsch));
 }

@@ -27,13 +27,17 @@ TEST(Hoch, GebrocheneExponenten) {
 }
 
 TEST(Hoch, Fehler) {
-  EXPECT_EQ(Meldung([] { Hoch(-3, 0.5); }), Ungueltig);
-  EXPECT_EQ(Meldung([] { Hoch(0, -1); }), DivisionDurchNull);
-  EXPECT_EQ(Meldung([] { Hoch(0, -1e300); }), DivisionDurchNull);
-  EXPECT_EQ(Meldung([] { Hoch(0, -0.5); }), Ungueltig);
-  EXPECT_EQ(Meldung([] { Hoch(10, 5000); }), Ueberlauf);
-  EXPECT_EQ(Meldung([] { Hoch(10, 5000.5); }), Ueberlauf);
-  EXPECT_EQ(Meldung([] { Hoch(1e-300, -20); }), Ueberlauf);
+  struct {
+    long double b, p;
+    const char* meldung;
+  } const faelle[] = {
+      {-3, 0.5, Ungueltig},          {0, -1, DivisionDurchNull},  {0, -1e300, DivisionDurchNull},
+      {0, -0.5, Ungueltig},          {10, 5000, Ueberlauf},       {10, 5000.5, Ueberlauf},
+      // A negative whole exponent whose power underflows is the reciprocal of 0.
+      {1e-300, -20, DivisionDurchNull}, {0.5, -16500, DivisionDurchNull},
+      {-0.5, -16500, DivisionDurchNull}, {1e-300, -16, ""}, {0.5, -16000, ""},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(Meldung([&] { Hoch(f.b, f.p); }), f.meldung) << f.b << "^" << f.p;
 }
 
 TEST(Hoch, WinzigeErgebnisseVerschwindenStill) {

@@ -118,6 +118,17 @@ TEST(RundeAuf, FaengtSeineFehlerSelbst) {
   EXPECT_EQ(RundeAuf(1e15, 9), 1e15);
   EXPECT_TRUE(std::isnan(RundeAuf(std::numeric_limits<double>::quiet_NaN(), 2)));
   EXPECT_EQ(RundeAuf(HUGE_VAL, 0), HUGE_VAL);
+  // Both sides of the 64-bit bound of the scaled value.
+  struct {
+    double x;
+    uint8_t stellen;
+    double erwartet;
+  } const faelle[] = {
+      {922337203685477.5, 4, 922337203685477.5}, {-922337203685477.5, 4, -922337203685477.5},
+      {9.2233720368547e18, 0, 9.2233720368547e18}, {9223372036854775808.0, 0, 9223372036854775808.0},
+      {-9223372036854775808.0, 0, -9223372036854775808.0}, {-1e19, 0, -1e19}, {92233720368.54775, 9, 92233720368.54775},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(RundeAuf(f.x, f.stellen), f.erwartet) << f.x;
 }
 
 TEST(Stellenzahl, ZaehltDezimalziffern) {

@@ -41,6 +41,20 @@ TEST(ZahlFormatiert, ZehnSignifikanteStellen) {
   EXPECT_EQ(ZahlFormatiert(0.5, {0, 1, false}), "5e-1");
 }
 
+TEST(ZahlFormatiert, MantisseOhneRundungSchreibtNie10) {
+  // From 10 decimal places on the mantissa is not rounded; its 15-digit text decides.
+  struct {
+    double wert;
+    TZahlformat format;
+    const char* text;
+  } const faelle[] = {
+      {999999999999999.88, {3, 12, false}, "1e15"},   {-999999999999999.88, {3, 12, false}, "-1e15"},
+      {0.99999999999999989, {0, 12, false}, "1e0"},   {0.99999999999999989, {0, 10, false}, "1e0"},
+      {9.99999999999999e20, {3, 12, false}, "9,99999999999999e20"}, {9.9999999999999, {0, 11, false}, "9,9999999999999e0"},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(ZahlFormatiert(f.wert, f.format), f.text) << f.wert;
+}
+
 TEST(ZahlFormatiert, FreiUndNichtEndlich) {
   EXPECT_EQ(ZahlFormatiert(2.0 / 3, {4, 2, true}), "0,666666666666667");
   EXPECT_EQ(ZahlFormatiert(std::numeric_limits<double>::quiet_NaN(), {4, 2, false}), "NAN");

@@ -120,6 +120,42 @@ TEST(Fit, DaempfungsfaktorUnter2WirdErsetzt) {
   EXPECT_EQ(Meldung([] { Fit(TVektor{1, 2}, TVektor{}, Vorgabe(1), Standard); }), Ungueltig);
 }
 
+// The outcome of a fit as text: its message, or its coefficients.
+std::string Ausgang(const TVektor& x, const TVektor& y, const TFitVorgabe& v, const TFitParameter& p) {
+  std::string text;
+  const std::string meldung = Meldung([&] {
+    for (const double w : Fit(x, y, v, p).Koeffizienten.Werte) text += std::to_string(w) + " ";
+  });
+  return meldung + text;
+}
+
+TEST(Fit, BeschaedigteGrenzeWirktWieDieVorgabe) {
+  // Without a positive normal bound lambda shrinks to 0 and a failing step repeats for ever.
+  TVektor x, y(10, 0.0);
+  for (int i = 1; i <= 10; ++i) x.push_back(i);
+  TFitVorgabe v = Vorgabe(13);
+  v.Fix.Setze(4, true);
+  v.MitStartwerten = true;
+  v.Startwerte = {0, -1.5, 2, 0.5, 0, -1.5, 1, 1.5};
+  const std::string vorgabe = Ausgang(x, y, v, {2147483647, 1000, 1e-9});
+  for (const double grenze : {0.0, -1.0, 1e-310, std::nan(""), HUGE_VAL, -HUGE_VAL})
+    EXPECT_EQ(Ausgang(x, y, v, {2147483647, 1000, grenze}), vorgabe) << grenze;
+}
+
+TEST(Fit, ErgebnisIstEndlichOderEinFehler) {
+  // Estimates beyond the 64-bit range, in coefficients that no derivative touches.
+  struct {
+    TVektor x, y;
+    uint8_t modell;
+  } const faelle[] = {
+      {{0, 1e300}, {0, 1e300}, 3},
+      {{1, 2, 3}, {-1e308, 0, 1e308}, 12},
+      {{1, 2, 3}, {-1e308, 0, 1e308}, 2},
+  };
+  for (const auto& f : faelle)
+    EXPECT_EQ(Meldung([&] { Fit(f.x, f.y, Vorgabe(f.modell), Standard); }), Ueberlauf) << int(f.modell);
+}
+
 TEST(Fit, FehlerInEinerAbleitungBeendenDenFit) {
   TFitVorgabe v = Vorgabe(14);
   v.MitStartwerten = true;

@@ -17,6 +17,31 @@ TEST(Addieren, WertOderZweiteSpalte) {
   EXPECT_TRUE(ohneZwei.Spalte(3).empty());
 }
 
+// Path D reads each line as a 64-bit value and computes in extended precision up to the text.
+TEST(PfadD, Liest64BitUndRechnetErweitert) {
+  struct {
+    uint8_t art;
+    double wert;
+    bool option;
+    TStringListe spalte1, spalte2, spalte3, spalte4;
+    const char* meldung;
+  } const faelle[] = {
+      {11, 0, false, {"-91,46"}, {}, {"1,90294696688419E-40"}, {}, ""},
+      {1, 2.1398231444328554e-06, false, {"-89,1"}, {}, {"-89,0999978601768"}, {}, ""},
+      {0, 0, false, {"17,93255", "-17,93255"}, {}, {"17,9325", "-17,9325"}, {"0", "0"}, ""},
+      {1, 0, true, {"65823591,4512825"}, {"932788299029206"}, {"932788364852797"}, {"-932788233205615"}, ""},
+      {1, 0, true, {"1E308", "1"}, {"1E308"}, {"2E308"}, {"0"}, ""},
+      {1, 0, false, {"1", "1E309"}, {}, {"1"}, {}, Ueberlauf},
+      {1, 0, false, {"1,79769313486232E308"}, {}, {"1,79769313486232E308"}, {}, ""},
+  };
+  for (const auto& f : faelle) {
+    TSpaltenModell m = Modell(f.spalte1, f.spalte2);
+    EXPECT_EQ(Ausfuehren(m, f.art, f.wert, f.option), f.meldung) << f.spalte1[0];
+    EXPECT_EQ(m.Spalte(3), f.spalte3) << f.spalte1[0];
+    EXPECT_EQ(m.Spalte(4), f.spalte4) << f.spalte1[0];
+  }
+}
+
 TEST(Kehrwert, NullBleibtNull) {
   TSpaltenModell m = Modell({"0", "4", "3", "-0,5"});
   Ausfuehren(m, 3);

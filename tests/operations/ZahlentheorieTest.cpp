@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -74,14 +75,15 @@ TEST(Zahlensystem, OperationMitBeidenSpalten) {
 
 TEST(Zahlensystem, UngueltigeBasenUndZeilen) {
   TSpaltenModell m = Modell({"0", "5"});
-  EXPECT_EQ(Ausfuehren(m, 30, 1), DivisionDurchNull);
-  EXPECT_EQ(m.Spalte(3), TStringListe{"0"});
-  EXPECT_EQ(Ausfuehren(m, 30, 0), DivisionDurchNull);
-  EXPECT_EQ(Ausfuehren(m, 30, -254), DivisionDurchNull);
+  // Below 2, and not a number at all: the division fault at the first line above 0.
+  for (const double basis : {1.4, 1.0, 0.0, -254.0, -HUGE_VAL, std::nan("")}) {
+    EXPECT_EQ(Ausfuehren(m, 30, basis), DivisionDurchNull) << basis;
+    EXPECT_EQ(m.Spalte(3), TStringListe{"0"}) << basis;
+  }
   EXPECT_EQ(Ausfuehren(m, 30, 37), BasisAusserhalb);
   EXPECT_TRUE(m.Spalte(3).empty());
   // Not wrapped to a byte: 272 would otherwise be read as base 16, 256 as 0.
-  for (const double basis : {256.0, 272.0, 1e300})
+  for (const double basis : {36.5000001, 256.0, 272.0, 1e300, HUGE_VAL})
     EXPECT_EQ(Ausfuehren(m, 30, basis), BasisAusserhalb) << basis;
   for (const std::string zeile : {"-5", "2,5", "1e3", "ff", " 7", "99999999999999999999"}) {
     TSpaltenModell z = Modell({"3", zeile});

@@ -1,5 +1,6 @@
 #include "plot/Abbildung.h"
 #include "PlotHilfen.h"
+#include "TestHilfen.h"
 
 #include "core/Typen.h"
 
@@ -55,6 +56,21 @@ TEST(WeltZuPixel, EckenRundungUndRaender) {
   const TWeltpunkt w = PixelZuWelt(a, TPixel{200, 100});
   EXPECT_EQ(w.x, 80);
   EXPECT_EQ(w.y, 189);
+}
+
+TEST(PixelZuWelt, JenseitsVon64BitIstEinUeberlauf) {
+  TAbbildung a = Raender(200, 100, true);
+  a.Xmin = 0;
+  a.Xmax = 1;
+  a.Ymin = 1e300;
+  a.Ymax = 1.7e308;
+  struct {
+    TPixel p;
+    const char* meldung;
+  } const faelle[] = {{{33, 6}, Ueberlauf}, {{33, 15}, Ueberlauf}, {{33, 19}, ""}, {{33, 60}, ""}};
+  for (const auto& f : faelle) EXPECT_EQ(Meldung([&] { PixelZuWelt(a, f.p); }), f.meldung) << f.p.y;
+  // Ranges across most of the 64-bit range stay finite on the way.
+  EXPECT_EQ(PixelZuWelt(Feld(-1.5e308, 1.5e308, -1.5e308, 1.5e308), {120, 20}).x, -1.5e308);
 }
 
 TEST(Flaechen, ZeichenfeldUndBild) {

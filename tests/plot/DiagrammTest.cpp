@@ -227,6 +227,11 @@ TEST(DiagrammZeichnen, UmformungenUndFehler) {
   TAufzeichnendeLeinwand leinwand(697, 409);
   EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 1}, TVektor{1, 2}, {}, {}, f); }), DivisionDurchNull);
   EXPECT_EQ(leinwand.Aufrufe[1], "Fuellen 0 0 697 409");
+  // q² of no points is 0/0: the drawing ends with that fault.
+  TDiagrammEinstellungen kasten = Schlicht();
+  kasten.Fit.Modell = 3;
+  kasten.Formel = kasten.Kasten = kasten.Chi = true;
+  EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 2, 3}, TVektor{}, {}, {}, kasten); }), Ungueltig);
 }
 
 TEST(DiagrammZeichnen, NichtEndlicheWerteUndVielePunkte) {
