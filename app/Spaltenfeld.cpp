@@ -37,8 +37,7 @@ void TSpaltenfeld::setPlainText(const QString& text) { Uebernehmen(text.split(QL
 void TSpaltenfeld::Uebernehmen(QStringList zeilen) {
   zeilen_ = std::move(zeilen);
   if (zeilen_.isEmpty()) zeilen_ << QString();
-  laengste_ = 0;
-  for (const QString& z : std::as_const(zeilen_)) laengste_ = std::max(laengste_, static_cast<int>(z.size()));
+  LaengsteMessen();
   cursor_ = anker_ = TPos{};
   rueckgaengig_.clear();
   wiederholen_.clear();
@@ -47,6 +46,11 @@ void TSpaltenfeld::Uebernehmen(QStringList zeilen) {
   horizontalScrollBar()->setValue(0);
   viewport()->update();
   emit textChanged();
+}
+
+void TSpaltenfeld::LaengsteMessen() {
+  laengste_ = 0;
+  for (const QString& z : std::as_const(zeilen_)) laengste_ = std::max(laengste_, static_cast<int>(z.size()));
 }
 
 QString TSpaltenfeld::toPlainText() const { return zeilen_.join(QLatin1Char('\n')); }
@@ -77,6 +81,8 @@ QString TSpaltenfeld::Text(TPos von, TPos bis) const {
 
 TSpaltenfeld::TPos TSpaltenfeld::Ersetzen(TPos von, TPos bis, const QString& text, bool aufzeichnen) {
   const QString alt = aufzeichnen ? Text(von, bis) : QString();
+  int ersetztLaengste = 0;
+  for (int i = von.zeile; i <= bis.zeile; ++i) ersetztLaengste = std::max(ersetztLaengste, static_cast<int>(zeilen_[i].size()));
   const QStringList teile = text.split(QLatin1Char('\n'));
   const QString vorne = zeilen_[von.zeile].left(von.spalte);
   const QString hinten = zeilen_[bis.zeile].mid(bis.spalte);
@@ -84,11 +90,15 @@ TSpaltenfeld::TPos TSpaltenfeld::Ersetzen(TPos von, TPos bis, const QString& tex
   const int differenz = neu - (bis.zeile - von.zeile + 1);
   if (differenz > 0) zeilen_.insert(von.zeile + 1, differenz, QString());
   if (differenz < 0) zeilen_.remove(von.zeile + 1, -differenz);
+  int neuLaengste = 0;
   for (int i = 0; i < neu; ++i) {
     QString zeile = (i == 0 ? vorne : QString()) + teile[i] + (i == neu - 1 ? hinten : QString());
-    laengste_ = std::max(laengste_, static_cast<int>(zeile.size()));
+    neuLaengste = std::max(neuLaengste, static_cast<int>(zeile.size()));
     zeilen_[von.zeile + i] = std::move(zeile);
   }
+  // When the longest line was replaced by shorter ones, the scroll width is measured anew.
+  if (ersetztLaengste == laengste_ && neuLaengste < laengste_) LaengsteMessen();
+  laengste_ = std::max(laengste_, neuLaengste);
   const TPos ende{von.zeile + neu - 1,
                   static_cast<int>(teile.last().size()) + (neu == 1 ? von.spalte : 0)};
   if (aufzeichnen) {
@@ -117,7 +127,12 @@ void TSpaltenfeld::AuswahlErsetzen(const QString& text) {
 
 TSpaltenfeld::TPos TSpaltenfeld::Begrenzt(TPos pos) const {
   pos.zeile = std::clamp(pos.zeile, 0, static_cast<int>(zeilen_.size()) - 1);
-  pos.spalte = std::clamp(pos.spalte, 0, static_cast<int>(zeilen_[pos.zeile].size()));
+  const QString& zeile = zeilen_[pos.zeile];
+  pos.spalte = std::clamp(pos.spalte, 0, static_cast<int>(zeile.size()));
+  // Never between the two halves of a character outside the basic plane (an emoji).
+  if (pos.spalte > 0 && pos.spalte < zeile.size() && zeile[pos.spalte].isLowSurrogate() &&
+      zeile[pos.spalte - 1].isHighSurrogate())
+    --pos.spalte;
   return pos;
 }
 
@@ -167,6 +182,11 @@ void TSpaltenfeld::Einfuegen() {
   AuswahlErsetzen(text);
 }
 
+int TSpaltenfeld::Zeichenlaenge(TPos p) const {
+  const QString& zeile = zeilen_[p.zeile];
+  return p.spalte + 1 < zeile.size() && zeile[p.spalte].isHighSurrogate() && zeile[p.spalte + 1].isLowSurrogate() ? 2 : 1;
+}
+
 void TSpaltenfeld::Bewegen(QKeyEvent* ereignis) {
   const bool strg = ereignis->modifiers() & Qt::ControlModifier;
   const int laenge = static_cast<int>(zeilen_[cursor_.zeile].size());
@@ -177,7 +197,7 @@ void TSpaltenfeld::Bewegen(QKeyEvent* ereignis) {
     if (p.zeile < 0) p = TPos{};
     break;
   case Qt::Key_Right:
-    p = p.spalte < laenge ? TPos{p.zeile, p.spalte + 1} : TPos{p.zeile + 1, 0};
+    p = p.spalte < laenge ? TPos{p.zeile, p.spalte + Zeichenlaenge(p)} : TPos{p.zeile + 1, 0};
     if (p.zeile >= zeilen_.size()) p = cursor_;
     break;
   case Qt::Key_Up:
@@ -252,6 +272,23 @@ TSpaltenfeld::TPos TSpaltenfeld::PositionBei(const QPoint& punkt) const {
 void TSpaltenfeld::mousePressEvent(QMouseEvent* ereignis) {
   if (ereignis->button() != Qt::LeftButton) return;
   CursorSetzen(PositionBei(ereignis->position().toPoint()), ereignis->modifiers() & Qt::ShiftModifier);
+}
+
+// A double click selects the number (or word) under the mouse.
+void TSpaltenfeld::mouseDoubleClickEvent(QMouseEvent* ereignis) {
+  if (ereignis->button() != Qt::LeftButton) return;
+  const TPos p = PositionBei(ereignis->position().toPoint());
+  const QString& zeile = zeilen_[p.zeile];
+  const auto teil = [&](int i) {
+    const QChar c = zeile[i];
+    return c.isLetterOrNumber() || c == QLatin1Char(',') || c == QLatin1Char('.') || c == QLatin1Char('+') ||
+           c == QLatin1Char('-');
+  };
+  int anfang = p.spalte, ende = p.spalte;
+  while (anfang > 0 && teil(anfang - 1)) --anfang;
+  while (ende < zeile.size() && teil(ende)) ++ende;
+  anker_ = TPos{p.zeile, anfang};
+  CursorSetzen(TPos{p.zeile, ende}, true);
 }
 
 void TSpaltenfeld::mouseMoveEvent(QMouseEvent* ereignis) {

@@ -48,6 +48,7 @@ protected:
   void keyPressEvent(QKeyEvent* ereignis) override;
   void mousePressEvent(QMouseEvent* ereignis) override;
   void mouseMoveEvent(QMouseEvent* ereignis) override;
+  void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
   bool viewportEvent(QEvent* ereignis) override;
   void contextMenuEvent(QContextMenuEvent* ereignis) override;
   void focusInEvent(QFocusEvent* ereignis) override;
@@ -81,6 +82,9 @@ private:
   bool HatAuswahl() const { return anker_ != cursor_; }
   std::pair<TPos, TPos> Bereich() const;
   void Bewegen(QKeyEvent* ereignis);
+  // 2 where the character at p is a surrogate pair, else 1.
+  int Zeichenlaenge(TPos p) const;
+  void LaengsteMessen();
   void BildlaufAnpassen();
   void CursorSichtbar();
   int Zeilenhoehe() const;

@@ -3,6 +3,7 @@
 #include "Spaltenfeld.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
@@ -116,4 +117,64 @@ void TSpaltenfeldTest::GrosseSpalten() {
   QTest::keyClick(&feld, Qt::Key_Home, Qt::ControlModifier);
   QTest::keyClick(&feld, Qt::Key_Return);
   QCOMPARE(feld.Zeilenzahl(), 200001);
+}
+
+void TSpaltenfeldTest::BildlaufbreiteFolgtDerLaengstenZeile() {
+  TSpaltenfeld feld;
+  feld.resize(160, 200);
+  feld.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&feld));
+  feld.setPlainText(QStringLiteral("1\n2"));
+  QCOMPARE(feld.horizontalScrollBar()->maximum(), 0);
+  QTest::keyClicks(&feld, QString(80, QLatin1Char('7')));
+  QVERIFY(feld.horizontalScrollBar()->maximum() > 0);
+  // The long line shortened again, by selecting it and typing over it.
+  QTest::keyClick(&feld, Qt::Key_Home, Qt::ShiftModifier);
+  QTest::keyClicks(&feld, QStringLiteral("5"));
+  QCOMPARE(feld.Zeilen().front(), std::string("51"));
+  QCOMPARE(feld.horizontalScrollBar()->maximum(), 0);
+  QTest::keyClick(&feld, Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(feld.horizontalScrollBar()->maximum() > 0);
+}
+
+void TSpaltenfeldTest::ZeichenAusserhalbDerGrundebene() {
+  TSpaltenfeld feld;
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
+  feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
+  QTest::keyClick(&feld, Qt::Key_End);
+  QTest::keyClick(&feld, Qt::Key_Left);
+  QTest::keyClick(&feld, Qt::Key_Backspace);
+  QCOMPARE(feld.toPlainText(), QStringLiteral("12"));
+  feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
+  QTest::keyClick(&feld, Qt::Key_Right);
+  QTest::keyClick(&feld, Qt::Key_Right);
+  QCOMPARE(feld.Cursor(), QPoint(3, 0));
+  QTest::keyClick(&feld, Qt::Key_Left);
+  QTest::keyClick(&feld, Qt::Key_Delete);
+  QCOMPARE(feld.toPlainText(), QStringLiteral("12"));
+}
+
+void TSpaltenfeldTest::DoppelklickWaehltDieZahl_data() {
+  QTest::addColumn<QString>("zeile");
+  QTest::addColumn<int>("zeichen");
+  QTest::addColumn<QString>("auswahl");
+  QTest::newRow("Zahl mit Komma") << QStringLiteral("12,5") << 1 << QStringLiteral("12,5");
+  QTest::newRow("Exponent und Vorzeichen") << QStringLiteral("-1,5E-3") << 4 << QStringLiteral("-1,5E-3");
+  QTest::newRow("zweite von zwei") << QStringLiteral("3 4,25") << 3 << QStringLiteral("4,25");
+  QTest::newRow("Semikolon trennt") << QStringLiteral("1;22") << 3 << QStringLiteral("22");
+  QTest::newRow("hinter dem Ende") << QStringLiteral("7,5") << 9 << QStringLiteral("7,5");
+  QTest::newRow("Leerraum") << QStringLiteral("1  2") << 2 << QString();
+}
+
+void TSpaltenfeldTest::DoppelklickWaehltDieZahl() {
+  QFETCH(QString, zeile);
+  QFETCH(int, zeichen);
+  QFETCH(QString, auswahl);
+  TSpaltenfeld feld;
+  feld.resize(200, 200);
+  feld.setPlainText(QStringLiteral("0\n") + zeile);
+  const int hoehe = feld.fontMetrics().height();
+  const int breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  QTest::mouseDClick(feld.viewport(), Qt::LeftButton, {}, QPoint(3 + zeichen * breite + breite / 4, hoehe + hoehe / 2));
+  QCOMPARE(feld.Auswahl(), auswahl);
 }
