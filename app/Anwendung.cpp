@@ -69,5 +69,5 @@ QString TAnwendung::Datenordner() {
 }
 
 void TAnwendung::FehlerZeigen(const std::exception& fehler) {
-  meldungen_.Zeigen(QString::fromUtf8(fehler.what()));
+  meldungen_.Fehler(QString::fromUtf8(fehler.what()));
 }

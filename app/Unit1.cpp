@@ -127,6 +127,11 @@ void TForm1::Aufbauen() {
   QFont klein = Label9->font();
   klein.setPointSizeF(klein.pointSizeF() * 0.85);
   Label9->setFont(klein);
+  // The example keeps its room while hidden, so that nothing below it moves when it appears.
+  QSizePolicy platz = Label9->sizePolicy();
+  platz.setRetainSizeWhenHidden(true);
+  Label9->setSizePolicy(platz);
+  Label9->setMinimumHeight(QFontMetrics(klein).height());
   Label9->hide();
   auto* gruppe = new QVBoxLayout(GroupBox1);
   gruppe->addWidget(Label1);
@@ -187,11 +192,24 @@ void TForm1::Aufbauen() {
   haupt->setSizeConstraint(QLayout::SetFixedSize);
   setAcceptDrops(true);
   for (TSpaltenfeld* memo : memos_) memo->viewport()->installEventFilter(this);
+  Tabfolge();
+}
+
+// Tab follows the layout: the four columns, their buttons row by row, the operation group,
+// then the file row, the extra buttons, plotting and the data set row.
+void TForm1::Tabfolge() {
+  std::vector<QWidget*> folge(memos_.begin(), memos_.end());
+  folge.insert(folge.end(), leeren_.begin(), leeren_.end());
+  folge.insert(folge.end(), {Button6, Button7, Button8, Button9, Button1, Button16, ComboBox1, Edit1, Button12,
+                             Button13, CheckBox1, BitBtn1, BitBtn2, CheckBox2, Edit2, CheckBox3, SpeedButton1,
+                             SpeedButton4, SpeedButton3, SpeedButton2, Button10, Button15, Edit3, Button14});
+  for (std::size_t i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
 }
 
 void TForm1::Verbinden() {
   connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
   connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+  connect(Edit1, &QLineEdit::returnPressed, this, &TForm1::BitBtn1Click); // Return runs it like OK
   connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
   connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::CheckBox2Click);
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -545,8 +563,10 @@ bool TForm1::FormClose() {
     anwendung_.Form7().speichern();
     return true;
   } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
-    return false;
+    // The window stays open so that the user can make room and try again; one who cannot
+    // fix the folder must still be able to end the program.
+    return anwendung_.Meldungen().Frage(QString::fromUtf8(fehler.what()) +
+                                        QStringLiteral("\n\nQuarn trotzdem ohne Sichern beenden?"));
   }
 }
 

@@ -100,6 +100,7 @@ protected:
 private:
   void Aufbauen();
   void Verbinden();
+  void Tabfolge();
   void SpalteLeeren(int nummer);
   void SpalteKopieren(int nummer);
   void SpalteGeaendert(int nummer);

@@ -7,6 +7,7 @@
 #include "Unit6.h"
 #include "Unit7.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -196,4 +197,64 @@ void THauptfensterTest::ZufallsdatenHabenGleichLangeSpalten() {
     QVERIFY(n >= 10 && n < 110);
     QCOMPARE(f.Memo2->Zeilenzahl(), n);
   }
+}
+
+void THauptfensterTest::NichtsVerrutschtBeimBeispiel() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f));
+  const auto lagen = [&] {
+    QList<QRect> r;
+    for (QWidget* w : {static_cast<QWidget*>(f.Edit1), static_cast<QWidget*>(f.CheckBox1),
+                       static_cast<QWidget*>(f.BitBtn1), static_cast<QWidget*>(f.Button10)})
+      r << QRect(w->mapTo(&f, QPoint()), w->size());
+    return r;
+  };
+  const QList<QRect> vorher = lagen();
+  // The first pick shows the example; switching the help texts off hides it again.
+  f.ComboBox1->setFocus();
+  QTest::keyClick(f.ComboBox1, Qt::Key_Down);
+  QVERIFY(!f.Label9->isHidden());
+  QCOMPARE(lagen(), vorher);
+  p.a().Form7().CheckBox2->setChecked(false);
+  QTest::keyClick(f.ComboBox1, Qt::Key_Down);
+  QVERIFY(f.Label9->isHidden());
+  QCOMPARE(lagen(), vorher);
+  f.hide();
+}
+
+void THauptfensterTest::ReturnImWertfeldFuehrtAus() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.Memo1->setPlainText(QStringLiteral("1\n2"));
+  Waehlen(f, QStringLiteral("Addieren"));
+  QTest::keyClicks(f.Edit1, QStringLiteral("1.5"));
+  QTest::keyClick(f.Edit1, Qt::Key_Return);
+  QCOMPARE(Spalte(f, 3), QStringLiteral("2,5\n3,5"));
+  QCOMPARE(f.Edit1->text(), QStringLiteral("1,5"));
+}
+
+void THauptfensterTest::TabFolgtDemAufbau() {
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f));
+  f.activateWindow();
+  f.Memo1->setFocus();
+  QList<QWidget*> folge{f.Memo1};
+  for (int i = 0; i < 40 && !folge.contains(f.Edit3); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    folge << QApplication::focusWidget();
+  }
+  // Columns first, then the operation group, then the file row and the data set row.
+  const auto stelle = [&](QWidget* w) { return folge.indexOf(w); };
+  QCOMPARE(stelle(f.Memo2), 1);
+  QCOMPARE(stelle(f.Memo4), 3);
+  QVERIFY(stelle(f.Button16) < stelle(f.ComboBox1));
+  QVERIFY(stelle(f.ComboBox1) < stelle(f.Edit1));
+  QVERIFY(stelle(f.BitBtn1) < stelle(f.CheckBox2));
+  QVERIFY(stelle(f.CheckBox2) < stelle(f.Button10));
+  QVERIFY(stelle(f.Button10) < stelle(f.Edit3));
+  f.hide();
 }

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include "Spaltenfeld.h"
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
@@ -148,7 +149,12 @@ void TStartTest::SchliessenMitFehlerBleibtOffen() {
   f.Memo1->setPlainText(QStringLiteral("5"));
   QVERIFY(!f.close());
   QCOMPARE(p.Lesen(QStringLiteral("1_letzte.txt")), QByteArray("5\n"));
-  QCOMPARE(p.meldungen.Texte.last(),
-           QStringLiteral("In ") + p.Pfad(QStringLiteral("Quarn.ini")) + QStringLiteral(" kann nicht geschrieben werden"));
-  f.hide();
+  QVERIFY(p.meldungen.Texte.last().startsWith(QStringLiteral("In ") + p.Pfad(QStringLiteral("Quarn.ini")) +
+                                               QStringLiteral(" kann nicht geschrieben werden")));
+  // The error display also asks whether to end without saving; "Ja" ends the program.
+  QVERIFY(p.meldungen.Texte.last().endsWith(QStringLiteral("Quarn trotzdem ohne Sichern beenden?")));
+  QSignalSpy geschlossen(&f, &TForm1::Geschlossen);
+  p.meldungen.Antwort = true;
+  QVERIFY(f.close());
+  QCOMPARE(geschlossen.size(), 1);
 }
