@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TForm2::TForm2(TAnwendung& anwendung) : anwendung_(anwendung) {
   setWindowTitle(QStringLiteral("Info"));
   Label1 = new QLabel(QStringLiteral(
@@ -79,6 +81,10 @@ void TForm2::SpeedButton2Click() {
   SpeedButton1->hide();
   SpeedButton2->hide();
   for (QLabel* kontakt : {Label3, Label4, Label5}) kontakt->show();
+  // The window grows to the lines that appeared (the wrapped text needs its height at the
+  // window's width).
+  layout()->activate();
+  resize(width(), std::max(height(), layout()->totalHeightForWidth(width())));
 }
 
 void TForm2::closeEvent(QCloseEvent* ereignis) {

@@ -47,7 +47,10 @@ TForm8::TForm8(TAnwendung& anwendung) : anwendung_(anwendung) {
   layout->addWidget(ListBox1);
   layout->addWidget(CheckBox1);
   layout->addWidget(Label1);
+  // Keys move the current row; a mouse click counts once the item is selected, which is
+  // after the current row has changed.
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm8::ListBox1Click);
+  connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
   connect(CheckBox1, &QCheckBox::clicked, this, &TForm8::CheckBox1Click);
 }
 

@@ -24,6 +24,10 @@ private slots:
   void KopierenEinfuegenRueckgaengig();
   void MausSetztCursor();
   void GrosseSpalten();
+  void BildlaufbreiteFolgtDerLaengstenZeile();
+  void ZeichenAusserhalbDerGrundebene();
+  void DoppelklickWaehltDieZahl_data();
+  void DoppelklickWaehltDieZahl();
 };
 
 class TStartTest : public QObject {
@@ -50,6 +54,9 @@ private slots:
   void PiUndE();
   void PlottenBrauchtDatenpaare();
   void ZufallsdatenHabenGleichLangeSpalten();
+  void NichtsVerrutschtBeimBeispiel();
+  void ReturnImWertfeldFuehrtAus();
+  void TabFolgtDemAufbau();
 };
 
 class TDateienTest : public QObject {

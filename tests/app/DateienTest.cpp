@@ -217,13 +217,19 @@ void TDateienTest::DateilisteLaedtOhneNamenZuAendern() {
   f.SpeedButton3->click();
   QVERIFY(liste.isVisible());
   QCOMPARE(liste.ListBox1->count(), 1);
-  liste.ListBox1->setCurrentRow(0);
-  liste.ListBox1Click();
+  // A mouse click on the item loads it.
+  QListWidget* box = liste.ListBox1;
+  QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(0)).center());
   QCOMPARE(f.Edit3->text(), QStringLiteral("Daten"));
   QCOMPARE(Spalte(f, 1), QStringLiteral("1"));
   QCOMPARE(Spalte(f, 2), QStringLiteral("2"));
   QVERIFY(liste.Label1->isHidden());
   QVERIFY(p.meldungen.Texte.isEmpty());
+  // Clicking the chosen set again loads it again, once.
+  f.Memo1->clear();
+  QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(0)).center());
+  QCOMPARE(Spalte(f, 1), QStringLiteral("1"));
+  QCOMPARE(f.Button2->text(), QStringLiteral("Leeren 1"));
   // "Sofort plotten" reloads at once and opens the plot window.
   f.Memo1->clear();
   liste.CheckBox1->click();

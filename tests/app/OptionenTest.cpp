@@ -106,9 +106,12 @@ void TOptionenTest::InfofensterBeispielUndAutor() {
   QCOMPARE(Spalte(f, 3), QStringLiteral("-3\n7,3\n25\n38"));
   QCOMPARE(Spalte(f, 4), QStringLiteral("1\n2\n3\n4"));
   info.show();
-  info.SpeedButton2->click();
+  QTest::mouseClick(info.SpeedButton2, Qt::LeftButton);
   QVERIFY(info.SpeedButton1->isHidden());
   QVERIFY(!info.Label3->isHidden());
+  // Every line that appeared fits into the window.
+  for (const QWidget* kind : info.findChildren<QWidget*>())
+    if (kind->isVisible()) QVERIFY2(kind->geometry().bottom() < info.height(), qPrintable(kind->objectName()));
   info.close();
   QVERIFY(!info.SpeedButton1->isHidden());
   QVERIFY(info.Label3->isHidden());
