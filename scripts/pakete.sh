@@ -15,4 +15,4 @@ pakete_sicherstellen() {
 }
 
 BASISPAKETE=(g++ cmake ninja-build qt6-base-dev libjpeg62-turbo-dev fonts-liberation2)
-TESTPAKETE=(libgtest-dev libbenchmark-dev)
+TESTPAKETE=(libgtest-dev libbenchmark-dev clang)
