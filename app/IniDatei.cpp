@@ -3,11 +3,9 @@
 #include "Textdatei.h"
 
 #include "core/Fehler.h"
+#include "core/Ganzzahl.h"
 
 #include <QFile>
-#include <QSaveFile>
-
-#include <algorithm>
 
 namespace {
 
@@ -27,32 +25,9 @@ QString Abschnittsname(const QString& zeile) {
 } // namespace
 
 bool IniGanzzahl(const QString& text, int& wert) {
-  QString t = text.trimmed();
-  bool negativ = false;
-  if (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) {
-    negativ = t[0] == QLatin1Char('-');
-    t.remove(0, 1);
-  }
-  int basis = 10;
-  if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-    basis = 16;
-    t.remove(0, 2);
-  } else if (t.startsWith(QLatin1Char('$'))) {
-    basis = 16;
-    t.remove(0, 1);
-  }
-  // Only the digits of the base: toLongLong would also take a second "0x" and stop at a NUL.
-  const auto ziffer = [basis](QChar c) {
-    const char16_t z = c.unicode();
-    return (z >= u'0' && z <= u'9') || (basis == 16 && ((z >= u'a' && z <= u'f') || (z >= u'A' && z <= u'F')));
-  };
-  if (t.isEmpty() || !std::all_of(t.begin(), t.end(), ziffer)) return false;
-  bool ok = false;
-  const qlonglong v = t.toLongLong(&ok, basis);
-  // Hexadecimal values fill all 32 bits, so 0xFFFFFFFF is -1 as in the settings files of old.
-  const qlonglong grenze = basis == 16 ? 0xFFFFFFFFLL : 0x7FFFFFFFLL + (negativ ? 1 : 0);
-  if (!ok || v > grenze) return false;
-  wert = static_cast<int>(static_cast<uint32_t>(negativ ? -v : v));
+  int32_t gelesen = 0;
+  if (!GanzzahlLesen(text.trimmed().toStdString(), gelesen, true)) return false;
+  wert = gelesen;
   return true;
 }
 

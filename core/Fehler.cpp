@@ -21,5 +21,8 @@ TGleitkommaFehler::TGleitkommaFehler(TGleitkommaArt art) : TQuarnFehler(Meldung(
 TKonvertierungsFehler::TKonvertierungsFehler(const std::string& text)
     : TQuarnFehler("'" + text + "' ist kein gültiger Gleitkommawert") {}
 
+TGanzzahlFehler::TGanzzahlFehler(const std::string& text)
+    : TQuarnFehler("'" + text + "' ist kein gültiger Integerwert") {}
+
 TIniFehler::TIniFehler(const std::string& pfad)
     : TQuarnFehler("In " + pfad + " kann nicht geschrieben werden") {}

@@ -27,6 +27,12 @@ public:
   explicit TKonvertierungsFehler(const std::string& text);
 };
 
+// A text that is not a whole number: "'%s' ist kein gültiger Integerwert".
+class TGanzzahlFehler : public TQuarnFehler {
+public:
+  explicit TGanzzahlFehler(const std::string& text);
+};
+
 // A file could not be read or written; the message says which and why.
 class TEAFehler : public TQuarnFehler {
 public:
