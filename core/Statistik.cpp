@@ -106,7 +106,7 @@ double RundeAuf(double x, uint8_t stellen) {
   // here rather than caught, since long columns of huge values would otherwise throw per line.
   const Extended ganz = RundeNaechste(static_cast<Extended>(x) * p);
   if (!IstGanz(ganz)) return x;
-  return static_cast<double>(ganz / p);
+  return static_cast<double>(static_cast<Extended>(RundeGanz(ganz)) / p); // a whole 0 has no sign
 }
 
 double WertFalls(bool bedingung, double x) { return bedingung ? x : 0; }

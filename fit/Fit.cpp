@@ -194,8 +194,13 @@ TKoeffizienten Schritt(const TKoeffizienten& alt, const TKoeffizienten& richtung
 TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter) {
   TFitErgebnis w;
   w.Modell = vorgabe.Modell;
-  w.Koeffizienten = StartwerteSchaetzen(x, y, vorgabe.Modell, vorgabe.Fix);
-  if (vorgabe.MitStartwerten) w.Koeffizienten.Werte = vorgabe.Startwerte;
+  // Typed start values replace the estimate, so an estimate that would fault is not made.
+  if (vorgabe.MitStartwerten) {
+    w.Koeffizienten.Werte = vorgabe.Startwerte;
+    w.Koeffizienten.Fix = vorgabe.Fix;
+  } else {
+    w.Koeffizienten = StartwerteSchaetzen(x, y, vorgabe.Modell, vorgabe.Fix);
+  }
   TFitErgebnis r = w;
   const auto maxSchritte = static_cast<uint32_t>(parameter.MaxSchritte);
   if (Parameteranzahl(w.Modell) == 0 || maxSchritte == 0) return r; // the start values are the fit

@@ -114,7 +114,7 @@ std::vector<TSkalenstrich> XStriche(const TAbbildung& a, bool gleichmaessig) {
       striche.push_back({0, static_cast<int32_t>(std::nearbyint(a.Feldbreite * i / 7.0)) + a.RandLinks});
   }
   for (TSkalenstrich& s : striche)
-    s.Wert = static_cast<double>(WeltX(a, s.Pixel));
+    s.Wert = AlsDouble(WeltX(a, s.Pixel));
   return striche;
 }
 
@@ -128,6 +128,6 @@ std::vector<TSkalenstrich> YStriche(const TAbbildung& a, bool gleichmaessig) {
       striche.push_back({0, a.Hoehe - a.RandLinks - static_cast<int32_t>(std::nearbyint(a.Feldhoehe * i / 7.0))});
   }
   for (TSkalenstrich& s : striche)
-    s.Wert = static_cast<double>(WeltY(a, s.Pixel));
+    s.Wert = AlsDouble(WeltY(a, s.Pixel));
   return striche;
 }

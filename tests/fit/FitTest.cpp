@@ -154,6 +154,11 @@ TEST(Fit, ErgebnisIstEndlichOderEinFehler) {
   };
   for (const auto& f : faelle)
     EXPECT_EQ(Meldung([&] { Fit(f.x, f.y, Vorgabe(f.modell), Standard); }), Ueberlauf) << int(f.modell);
+  // Typed start values: the estimate that would overflow is not made.
+  TFitVorgabe v = Vorgabe(3);
+  v.MitStartwerten = true;
+  v.Startwerte = {1, 0, 1, 0, 1, 1, 1, 1};
+  EXPECT_EQ(Meldung([&] { Fit(TVektor{0, 1e155}, TVektor{0, 1}, v, Standard); }), "");
 }
 
 TEST(Fit, FehlerInEinerAbleitungBeendenDenFit) {
