@@ -10,6 +10,7 @@
 #include "Unit7.h"
 #include "Unit8.h"
 #include "Unit9.h"
+#include "Waechter.h"
 
 #include "core/Fehler.h"
 
@@ -51,11 +52,9 @@ TAnwendung::~TAnwendung() = default;
 
 void TAnwendung::Starten() {
   form1_->show();
-  try {
+  Bewacht(meldungen_, [&] {
     if (form9_->firstrun()) form9_->show();
-  } catch (const std::exception& fehler) {
-    FehlerZeigen(fehler);
-  }
+  });
 }
 
 QString TAnwendung::Datenordner() {
@@ -68,6 +67,3 @@ QString TAnwendung::Datenordner() {
   throw TEAFehler(("Der Ordner " + beimProgramm + " kann nicht angelegt werden").toStdString());
 }
 
-void TAnwendung::FehlerZeigen(const std::exception& fehler) {
-  meldungen_.Fehler(QString::fromUtf8(fehler.what()));
-}

@@ -36,8 +36,6 @@ public:
   QString Datei(const QString& name) { return Datenordner() + QLatin1Char('/') + name; }
 
   TMeldungen& Meldungen() { return meldungen_; }
-  // Turns an error that reached a handler into the message the user sees.
-  void FehlerZeigen(const std::exception& fehler);
 
   bool Bereit = false;
 

@@ -1,9 +1,10 @@
 #include "Bildexport.h"
 
+#include "Textdatei.h"
+
 #include "core/Fehler.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -12,12 +13,6 @@
 #include <jpeglib.h>
 
 namespace {
-
-void Schreiben(const QString& pfad, const QByteArray& bytes) {
-  QSaveFile datei(pfad);
-  if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit())
-    throw TEAFehler(("Datei " + pfad + " kann nicht geschrieben werden").toStdString());
-}
 
 // libjpeg reports errors by calling error_exit, which must not return: it jumps back to the
 // encoder, which then raises.
@@ -63,7 +58,7 @@ QByteArray JpegKodieren(const QImage& bild) {
   return bytes;
 }
 
-void JpegSpeichern(const QImage& bild, const QString& pfad) { Schreiben(pfad, JpegKodieren(bild)); }
+void JpegSpeichern(const QImage& bild, const QString& pfad) { DateiSchreiben(pfad, JpegKodieren(bild)); }
 
 void BitmapSpeichern(const QImage& bild, const QString& pfad) {
   QByteArray bytes;
@@ -71,5 +66,5 @@ void BitmapSpeichern(const QImage& bild, const QString& pfad) {
   puffer.open(QIODevice::WriteOnly);
   if (!bild.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP"))
     throw TEAFehler(("Datei " + pfad + " kann nicht geschrieben werden").toStdString());
-  Schreiben(pfad, bytes);
+  DateiSchreiben(pfad, bytes);
 }

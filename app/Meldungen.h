@@ -27,11 +27,16 @@ public:
 class TMeldungsprotokoll : public TMeldungen {
 public:
   void Zeigen(const QString& text) override { Texte.append(text); }
-  void Fehler(const QString& text) override { Texte.append(text); }
+  void Fehler(const QString& text) override {
+    Texte.append(text);
+    Fehlertexte.append(text);
+  }
   bool Frage(const QString& text) override {
     Texte.append(text);
+    Fehlertexte.append(text);
     return Antwort;
   }
-  QStringList Texte;
+  QStringList Texte;       // everything shown, in order
+  QStringList Fehlertexte; // the faults among them (shown with the warning icon)
   bool Antwort = false;
 };

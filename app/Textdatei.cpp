@@ -43,7 +43,8 @@ void ZeilenendenVereinheitlichen(QString& text) {
 
 QString TextDekodieren(QByteArray bytes) {
   if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  // The file's own mark is gone; a U+FEFF after it is text of the first line.
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
   QString text = utf8.decode(bytes);
   if (utf8.hasError()) text = Cp1252(bytes);
   ZeilenendenVereinheitlichen(text);
@@ -72,11 +73,17 @@ QString TextLaden(const QString& pfad, qint64 maxBytes, qint64 maxZeilen) {
   return TextDekodieren(bytes);
 }
 
-void TextSpeichern(const QString& pfad, const QString& text) {
+void DateiSchreiben(const QString& pfad, const QByteArray& bytes) {
   QSaveFile datei(pfad);
-  const QByteArray bytes = text.toUtf8();
   if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit())
     throw TEAFehler(("Datei " + pfad + " kann nicht geschrieben werden").toStdString());
+}
+
+void TextSpeichern(const QString& pfad, const QString& text) {
+  // A text that itself begins with U+FEFF gets a byte order mark in front, which reading
+  // drops, so that the character survives the round trip.
+  const bool mitBom = text.startsWith(QChar(0xFEFF));
+  DateiSchreiben(pfad, (mitBom ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text.toUtf8());
 }
 
 TStringListe SpaltenZeilen(const QString& text) {

@@ -29,9 +29,13 @@ inline constexpr qint64 MeisteZeilen = 8000000;
 QString TextLaden(const QString& pfad, qint64 maxBytes = GroessteTextdatei,
                   qint64 maxZeilen = MeisteZeilen);
 
-// Writes the text as UTF-8 through a temporary file that replaces the old one only when
-// complete, so a failure leaves the old file as it was. Raises TEAFehler on failure.
+// Writes the text as UTF-8 through DateiSchreiben; a text that begins with U+FEFF gets a byte
+// order mark in front, so that reading (which drops the file's mark) keeps the character.
 void TextSpeichern(const QString& pfad, const QString& text);
+// Every file the program writes goes through here: written whole to a temporary file that
+// then replaces the target, so a failed write leaves the old file intact. TEAFehler
+// ("Datei %s kann nicht geschrieben werden") on failure.
+void DateiSchreiben(const QString& pfad, const QByteArray& bytes);
 
 // A column's lines from its text: lines end at LF, a LF at the very end adds no empty line.
 TStringListe SpaltenZeilen(const QString& text);

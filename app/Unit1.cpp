@@ -10,6 +10,7 @@
 #include "Unit7.h"
 #include "Unit8.h"
 #include "Wartecursor.h"
+#include "Waechter.h"
 
 #include "core/Zahllesen.h"
 #include "core/Zahltext.h"
@@ -38,7 +39,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <optional>
 
 namespace {
 
@@ -207,44 +207,41 @@ void TForm1::Tabfolge() {
 }
 
 void TForm1::Verbinden() {
-  connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
-  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-  connect(Edit1, &QLineEdit::returnPressed, this, &TForm1::BitBtn1Click); // Return runs it like OK
-  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
-  connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::CheckBox2Click);
-  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-  connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-  connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
-  connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
-  connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
-  connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
-  connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
-  connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
-  connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
-  connect(Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
-  connect(Button17, &QPushButton::clicked, this, &TForm1::Button17Click);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-  connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
-  connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-  connect(Memo1, &TSpaltenfeld::textChanged, this, &TForm1::Memo1Change);
-  connect(Memo2, &TSpaltenfeld::textChanged, this, &TForm1::Memo2Change);
-  connect(Memo3, &TSpaltenfeld::textChanged, this, &TForm1::Memo3Change);
-  connect(Memo4, &TSpaltenfeld::textChanged, this, &TForm1::Memo4Change);
+  TMeldungen& m = anwendung_.Meldungen();
+  Verbinde(m, ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+  Verbinde(m, BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+  Verbinde(m, Edit1, &QLineEdit::returnPressed, this, &TForm1::BitBtn1Click); // Return runs it like OK
+  Verbinde(m, BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+  Verbinde(m, CheckBox2, &QCheckBox::clicked, this, &TForm1::CheckBox2Click);
+  Verbinde(m, Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  Verbinde(m, Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
+  Verbinde(m, Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  Verbinde(m, Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  Verbinde(m, Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  Verbinde(m, Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+  Verbinde(m, Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+  Verbinde(m, Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+  Verbinde(m, Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+  Verbinde(m, Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+  Verbinde(m, Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+  Verbinde(m, Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
+  Verbinde(m, Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
+  Verbinde(m, Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
+  Verbinde(m, Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
+  Verbinde(m, Button17, &QPushButton::clicked, this, &TForm1::Button17Click);
+  Verbinde(m, SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+  Verbinde(m, SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+  Verbinde(m, SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+  Verbinde(m, SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+  Verbinde(m, Memo1, &TSpaltenfeld::textChanged, this, &TForm1::Memo1Change);
+  Verbinde(m, Memo2, &TSpaltenfeld::textChanged, this, &TForm1::Memo2Change);
+  Verbinde(m, Memo3, &TSpaltenfeld::textChanged, this, &TForm1::Memo3Change);
+  Verbinde(m, Memo4, &TSpaltenfeld::textChanged, this, &TForm1::Memo4Change);
 }
 
 void TForm1::FormCreate() {
   Einrichten();
-  try {
-    anwendung_.Datenordner();
-  } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
-  }
+  Bewacht(anwendung_.Meldungen(), [&] { anwendung_.Datenordner(); });
 }
 
 TStringListe TForm1::Zeilen(int nummer) const { return Spalte(nummer)->Zeilen(); }
@@ -334,47 +331,43 @@ void TForm1::DateienSchreiben() {
 }
 
 void TForm1::OperationAnwenden(const TOperation& op, TSpaltenModell modell) {
-  std::optional<std::string> fehler;
+  std::exception_ptr fehler; // shown after the lines written so far are in the columns
   {
     const TWartecursor warten;
     try {
       OperationAusfuehren(modell, op);
-    } catch (const std::exception& e) {
-      fehler = e.what();
+    } catch (...) {
+      fehler = std::current_exception();
     }
     for (int k = 1; k <= 4; ++k)
       if (modell.Geaendert[k - 1]) ZeilenSetzen(k, modell.Spalte(k));
   }
   for (const std::string& meldung : modell.Meldungen) anwendung_.Meldungen().Zeigen(Text(meldung));
-  if (fehler) throw TQuarnFehler(*fehler);
+  if (fehler) std::rethrow_exception(fehler);
 }
 
 void TForm1::BitBtn1Click() {
-  try {
-    if (CheckBox2->isChecked() && !DateienEinlesen()) return;
-    double wert = 0;
-    if (!Edit1->text().isEmpty()) {
-      std::string text = Edit1->text().toStdString();
-      ZeichenErsetzen(text, '.', ',');
-      Edit1->setText(QString::fromStdString(text));
-      wert = ZahlAusText(text, 0);
-    }
-    TOperation op;
-    OperationSetzen(GewaehlteOperation(), CheckBox1->isChecked(), op, wert);
-    std::optional<std::string> fehler;
-    TSpaltenModell modell;
-    modell.Spalte(1) = Zeilen(1);
-    modell.Spalte(2) = Zeilen(2);
-    try {
-      OperationAnwenden(op, std::move(modell));
-    } catch (const std::exception& e) {
-      fehler = e.what();
-    }
-    if (CheckBox2->isChecked()) DateienSchreiben();
-    if (fehler) throw TQuarnFehler(*fehler);
-  } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
+  if (CheckBox2->isChecked() && !DateienEinlesen()) return;
+  double wert = 0;
+  if (!Edit1->text().isEmpty()) {
+    std::string text = Edit1->text().toStdString();
+    ZeichenErsetzen(text, '.', ',');
+    Edit1->setText(QString::fromStdString(text));
+    wert = ZahlAusText(text, 0);
   }
+  TOperation op;
+  OperationSetzen(GewaehlteOperation(), CheckBox1->isChecked(), op, wert);
+  TSpaltenModell modell;
+  modell.Spalte(1) = Zeilen(1);
+  modell.Spalte(2) = Zeilen(2);
+  std::exception_ptr fehler; // the files get what was written before the fault
+  try {
+    OperationAnwenden(op, std::move(modell));
+  } catch (...) {
+    fehler = std::current_exception();
+  }
+  if (CheckBox2->isChecked()) DateienSchreiben();
+  if (fehler) std::rethrow_exception(fehler);
 }
 
 // The help button leads to the info window, and from there to the explanations and the
@@ -450,21 +443,9 @@ void TForm1::Laden() {
   }
 }
 
-void TForm1::Button14Click() {
-  try {
-    Sichern();
-  } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
-  }
-}
+void TForm1::Button14Click() { Sichern(); }
 
-void TForm1::Button15Click() {
-  try {
-    Laden();
-  } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
-  }
-}
+void TForm1::Button15Click() { Laden(); }
 
 void TForm1::SpeedButton2Click() {
   const QString name = Edit3->text();
@@ -509,18 +490,14 @@ void TForm1::SpeedButton4Click() {
 void TForm1::DateiFallenGelassen(const QStringList& pfade) {
   if (pfade.isEmpty()) return;
   letzteDatei_ = pfade.last();
-  try {
-    // The file replaces column 1 and goes straight into the split, so that a large file is
-    // put into the column widgets once, not twice.
-    TSpaltenModell modell;
-    modell.Spalte(1) = SpaltenZeilen(TextLaden(letzteDatei_));
-    modell.Geaendert[0] = true;
-    TOperation op;
-    OperationSetzen(21, false, op, 0);
-    OperationAnwenden(op, std::move(modell));
-  } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
-  }
+  // The file replaces column 1 and goes straight into the split, so that a large file is
+  // put into the column widgets once, not twice.
+  TSpaltenModell modell;
+  modell.Spalte(1) = SpaltenZeilen(TextLaden(letzteDatei_));
+  modell.Geaendert[0] = true;
+  TOperation op;
+  OperationSetzen(21, false, op, 0);
+  OperationAnwenden(op, std::move(modell));
 }
 
 namespace {
@@ -540,7 +517,7 @@ void TForm1::dragEnterEvent(QDragEnterEvent* ereignis) {
 
 void TForm1::dropEvent(QDropEvent* ereignis) {
   ereignis->acceptProposedAction();
-  DateiFallenGelassen(LokaleDateien(ereignis->mimeData()));
+  Bewacht(anwendung_.Meldungen(), [&] { DateiFallenGelassen(LokaleDateien(ereignis->mimeData())); });
 }
 
 // Files dragged onto a column are loaded like files dropped on the window, instead of the
@@ -552,7 +529,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
   auto* ziehen = static_cast<QDropEvent*>(ereignis);
   if (LokaleDateien(ziehen->mimeData()).isEmpty()) return QWidget::eventFilter(objekt, ereignis);
   ziehen->acceptProposedAction();
-  if (typ == QEvent::Drop) DateiFallenGelassen(LokaleDateien(ziehen->mimeData()));
+  if (typ == QEvent::Drop)
+    Bewacht(anwendung_.Meldungen(), [&] { DateiFallenGelassen(LokaleDateien(ziehen->mimeData())); });
   return true;
 }
 

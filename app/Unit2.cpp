@@ -2,6 +2,7 @@
 #include "Unit2.h"
 
 #include "Anwendung.h"
+#include "Waechter.h"
 #include "Unit1.h"
 #include "Unit3.h"
 #include "Unit7.h"
@@ -47,10 +48,10 @@ TForm2::TForm2(TAnwendung& anwendung) : anwendung_(anwendung) {
     layout->addWidget(w);
   setMinimumWidth(420);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
-  connect(SpeedButton1, &QPushButton::clicked, this, &TForm2::SpeedButton1Click);
-  connect(SpeedButton2, &QPushButton::clicked, this, &TForm2::SpeedButton2Click);
+  Verbinde(anwendung_.Meldungen(), Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+  Verbinde(anwendung_.Meldungen(), Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+  Verbinde(anwendung_.Meldungen(), SpeedButton1, &QPushButton::clicked, this, &TForm2::SpeedButton1Click);
+  Verbinde(anwendung_.Meldungen(), SpeedButton2, &QPushButton::clicked, this, &TForm2::SpeedButton2Click);
 }
 
 void TForm2::FormCreate() { Label2->setText(anwendung_.Form1().windowTitle()); }

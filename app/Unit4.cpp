@@ -1,6 +1,9 @@
 // TForm4: the plot window.
 #include "Unit4.h"
 
+#include "Anwendung.h"
+#include "Waechter.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +24,7 @@ QCheckBox* Grenze(const QString& text, QLineEdit*& feld, QGroupBox* gruppe, QGri
 
 } // namespace
 
-TForm4::TForm4(TAnwendung&) {
+TForm4::TForm4(TAnwendung& anwendung) : anwendung_(anwendung) {
   setWindowTitle(QStringLiteral("Plot Spalte 2 gegen Spalte 1"));
   Label18 = new QLabel(QStringLiteral("Auswahl"), this);
   Label18->setStyleSheet(QStringLiteral("color: red"));
@@ -37,10 +40,17 @@ TForm4::TForm4(TAnwendung&) {
   layout->addWidget(GroupBox4);
   layout->addStretch();
   resize(720, 480);
-  connect(CheckBox4, &QCheckBox::clicked, this, &TForm4::CheckBox4Click);
-  connect(CheckBox5, &QCheckBox::clicked, this, &TForm4::CheckBox5Click);
-  connect(CheckBox6, &QCheckBox::clicked, this, &TForm4::CheckBox6Click);
-  connect(CheckBox7, &QCheckBox::clicked, this, &TForm4::CheckBox7Click);
+  Verbinde(anwendung_.Meldungen(), CheckBox4, &QCheckBox::clicked, this, &TForm4::CheckBox4Click);
+  Verbinde(anwendung_.Meldungen(), CheckBox5, &QCheckBox::clicked, this, &TForm4::CheckBox5Click);
+  Verbinde(anwendung_.Meldungen(), CheckBox6, &QCheckBox::clicked, this, &TForm4::CheckBox6Click);
+  Verbinde(anwendung_.Meldungen(), CheckBox7, &QCheckBox::clicked, this, &TForm4::CheckBox7Click);
+}
+
+void TForm4::HilfeZeigen(bool zeigen) { Label18->setVisible(zeigen); }
+
+void TForm4::FesteGrenzenLoesen() {
+  for (QCheckBox* grenze : {CheckBox4, CheckBox5, CheckBox6, CheckBox7})
+    if (grenze->isChecked()) grenze->click();
 }
 
 void TForm4::CheckBox4Click() { Edit6->setEnabled(CheckBox4->isChecked()); }

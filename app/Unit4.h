@@ -16,6 +16,12 @@ class TForm4 : public QWidget {
 public:
   explicit TForm4(TAnwendung& anwendung);
 
+  // The help label, shown with the option "Hilfen anzeigen".
+  void HilfeZeigen(bool zeigen);
+  // The main window's plot button unticks the four fixed-limit boxes as a click on each
+  // would, so that their handlers run.
+  void FesteGrenzenLoesen();
+
   QLabel* Label18;
   QGroupBox* GroupBox4;
   QCheckBox *CheckBox4, *CheckBox5, *CheckBox6, *CheckBox7;
@@ -27,4 +33,7 @@ public slots:
   void CheckBox5Click();
   void CheckBox6Click();
   void CheckBox7Click();
+
+private:
+  TAnwendung& anwendung_;
 };

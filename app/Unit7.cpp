@@ -5,6 +5,7 @@
 #include "IniDatei.h"
 #include "Unit1.h"
 #include "Unit4.h"
+#include "Waechter.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,7 +31,7 @@ TForm7::TForm7(TAnwendung& anwendung) : anwendung_(anwendung) {
   auto* layout = new QVBoxLayout(this);
   for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, CheckBox3, BitBtn1})
     layout->addWidget(w);
-  connect(BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
+  Verbinde(anwendung_.Meldungen(), BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
 }
 
 QString TForm7::Einstellungsdatei() { return anwendung_.Datei(QStringLiteral("Quarn.ini")); }
@@ -66,13 +67,9 @@ void TForm7::speichern() {
 }
 
 void TForm7::BitBtn1Click() {
-  try {
-    speichern();
-    anwendung_.Form1().Optionangleichen();
-    close();
-  } catch (const std::exception& fehler) {
-    anwendung_.FehlerZeigen(fehler);
-  }
+  speichern();
+  anwendung_.Form1().Optionangleichen();
+  close();
 }
 
 void TForm7::showEvent(QShowEvent* ereignis) {

@@ -2,6 +2,7 @@
 #include "Unit8.h"
 
 #include "Anwendung.h"
+#include "Waechter.h"
 #include "Unit1.h"
 #include "Unit4.h"
 
@@ -49,9 +50,9 @@ TForm8::TForm8(TAnwendung& anwendung) : anwendung_(anwendung) {
   layout->addWidget(Label1);
   // Keys move the current row; a mouse click counts once the item is selected, which is
   // after the current row has changed.
-  connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm8::ListBox1Click);
-  connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
-  connect(CheckBox1, &QCheckBox::clicked, this, &TForm8::CheckBox1Click);
+  Verbinde(anwendung_.Meldungen(), ListBox1, &QListWidget::currentRowChanged, this, &TForm8::ListBox1Click);
+  Verbinde(anwendung_.Meldungen(), ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
+  Verbinde(anwendung_.Meldungen(), CheckBox1, &QCheckBox::clicked, this, &TForm8::CheckBox1Click);
 }
 
 void TForm8::laden() {

@@ -2,6 +2,7 @@
 #include "Unit9.h"
 
 #include "Anwendung.h"
+#include "Waechter.h"
 #include "IniDatei.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ TForm9::TForm9(TAnwendung& anwendung) : anwendung_(anwendung) {
   auto* layout = new QVBoxLayout(this);
   for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, BitBtn1})
     layout->addWidget(w);
-  connect(BitBtn1, &QPushButton::clicked, this, &TForm9::BitBtn1Click);
+  Verbinde(anwendung_.Meldungen(), BitBtn1, &QPushButton::clicked, this, &TForm9::BitBtn1Click);
 }
 
 void TForm9::FormCreate() { anwendung_.Bereit = true; }

@@ -38,6 +38,8 @@ private slots:
   void NichtBeschreibbarerProgrammordner();
   void SchliessenSichertLetzteUndOptionen();
   void SchliessenMitFehlerBleibtOffen();
+  void WaechterFaengtJedeAusnahme_data();
+  void WaechterFaengtJedeAusnahme();
   void BilderDerFensterImBuildOrdner();
 };
 
@@ -70,6 +72,8 @@ private slots:
   void UnbrauchbareDateien();
   void DateilisteZaehltVierDateien();
   void DateilisteLaedtOhneNamenZuAendern();
+  void ByteOrderMarkInDerSpalteBleibt_data();
+  void ByteOrderMarkInDerSpalteBleibt();
 };
 
 class TOptionenTest : public QObject {

@@ -159,9 +159,9 @@ void TDateienTest::UnbrauchbareDateien() {
   TTestprogramm p({{QStringLiteral("binaer.dat"), QByteArray("\x01\x00\x02", 3)}});
   TForm1& f = p.a().Form1();
   f.Memo1->setPlainText(QStringLiteral("bleibt"));
-  f.DateiFallenGelassen({p.Datenordner()});
-  f.DateiFallenGelassen({p.Pfad(QStringLiteral("verschwunden.txt"))});
-  f.DateiFallenGelassen({p.Pfad(QStringLiteral("binaer.dat"))});
+  Fallenlassen(&f, {p.Datenordner()});
+  Fallenlassen(&f, {p.Pfad(QStringLiteral("verschwunden.txt"))});
+  Fallenlassen(&f, {p.Pfad(QStringLiteral("binaer.dat"))});
   QCOMPARE(p.meldungen.Texte,
            (QStringList{p.Datenordner() + QStringLiteral(" ist ein Ordner, keine Datei"),
                         QStringLiteral("Datei ") + p.Pfad(QStringLiteral("verschwunden.txt")) +
@@ -248,4 +248,30 @@ void TDateienTest::DateilisteLaedtOhneNamenZuAendern() {
   QCOMPARE(liste.ListBox1->count(), 1);
   QCOMPARE(liste.ListBox1->item(0)->text(), QStringLiteral("O"));
   liste.close();
+}
+
+void TDateienTest::ByteOrderMarkInDerSpalteBleibt_data() {
+  QTest::addColumn<QString>("text");
+  const QString bom(QChar(0xFEFF));
+  QTest::newRow("zweite Zeile") << QStringLiteral("1\n") + bom + QStringLiteral("2");
+  QTest::newRow("erste Zeile") << bom + QStringLiteral("1\n2");
+  QTest::newRow("nur das Zeichen") << bom;
+  QTest::newRow("zwei am Anfang") << bom + bom + QStringLiteral("3");
+}
+
+// Only a file's own leading mark is dropped; a U+FEFF the user has in a column stays, through
+// the column, a save and a load.
+void TDateienTest::ByteOrderMarkInDerSpalteBleibt() {
+  QFETCH(QString, text);
+  QCOMPARE(SpaltenText(SpaltenZeilen(text)), text);
+  TTestprogramm p;
+  TForm1& f = p.a().Form1();
+  f.ZeilenSetzen(1, SpaltenZeilen(text));
+  QCOMPARE(f.Memo1->toPlainText(), text);
+  f.Edit3->setText(QStringLiteral("Bom"));
+  f.Button14->click();
+  f.Memo1->clear();
+  f.Button15->click();
+  QCOMPARE(Spalte(f, 1), text);
+  QCOMPARE(TextDekodieren(QByteArray("\xEF\xBB\xBF") + text.toUtf8()), text);
 }

@@ -10,6 +10,9 @@
 #include "Unit7.h"
 #include "Unit8.h"
 #include "Unit9.h"
+#include "Waechter.h"
+
+#include "core/Fehler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +24,10 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
+
+#include <functional>
+#include <new>
+#include <stdexcept>
 
 void TStartTest::NachDemStartWieBeschrieben() {
   TTestprogramm p;
@@ -157,4 +164,45 @@ void TStartTest::SchliessenMitFehlerBleibtOffen() {
   p.meldungen.Antwort = true;
   QVERIFY(f.close());
   QCOMPARE(geschlossen.size(), 1);
+}
+
+namespace {
+
+// A window whose handler throws what the test asks for.
+struct TWerfer : QWidget {
+  std::function<void()> werfen;
+  int aufrufe = 0;
+  void Klick() {
+    ++aufrufe;
+    werfen();
+  }
+};
+
+} // namespace
+
+void TStartTest::WaechterFaengtJedeAusnahme_data() {
+  QTest::addColumn<std::function<void()>>("werfen");
+  QTest::addColumn<QString>("meldung");
+  QTest::newRow("Programmfehler") << std::function<void()>([] { throw TGleitkommaFehler(TGleitkommaArt::Ueberlauf); })
+                                  << QStringLiteral("Gleitkommaüberlauf");
+  QTest::newRow("fremde Ausnahme") << std::function<void()>([] { throw std::out_of_range("vector"); })
+                                   << QStringLiteral("Interner Fehler: vector");
+  QTest::newRow("Speicher") << std::function<void()>([] { throw std::bad_alloc(); })
+                            << QStringLiteral("Nicht genügend Arbeitsspeicher für diese Aktion");
+  QTest::newRow("keine Ausnahmeklasse") << std::function<void()>([] { throw 7; }) << QStringLiteral("Interner Fehler");
+}
+
+void TStartTest::WaechterFaengtJedeAusnahme() {
+  QFETCH(std::function<void()>, werfen);
+  QFETCH(QString, meldung);
+  TMeldungsprotokoll meldungen;
+  TWerfer fenster;
+  fenster.werfen = werfen;
+  auto* knopf = new QPushButton(QStringLiteral("los"), &fenster);
+  Verbinde(meldungen, knopf, &QPushButton::clicked, &fenster, &TWerfer::Klick);
+  QTest::mouseClick(knopf, Qt::LeftButton);
+  QCOMPARE(meldungen.Fehlertexte, QStringList{meldung});
+  // The window goes on working.
+  QTest::mouseClick(knopf, Qt::LeftButton);
+  QCOMPARE(fenster.aufrufe, 2);
 }
