@@ -39,6 +39,13 @@ public:
   // The four columns as the data set named in Edit3; errors propagate.
   void Sichern();
   void Laden();
+  // Loads the data set of that name into the four columns, Edit3 unchanged; a missing column
+  // file is reported and its column kept.
+  void DatensatzLaden(const QString& name);
+  // The info window's example: Sortieren of two columns, the operation box ticked.
+  void BeispielEinfuellen();
+  // At start the options window hides the example label until the user picks an operation.
+  void BeispielVerbergen();
 
   void Einrichten();
   void Angleichen(uint8_t art);

@@ -57,20 +57,7 @@ TForm2::TForm2(TAnwendung& anwendung) : anwendung_(anwendung) {
 void TForm2::FormCreate() { Label2->setText(anwendung_.Form1().windowTitle()); }
 
 void TForm2::Button1Click() {
-  TForm1& haupt = anwendung_.Form1();
-  for (int k = 1; k <= 4; ++k) haupt.Spalte(k)->clear();
-  haupt.Memo1->setPlainText(QStringLiteral("7,3\n38\n-3\n25"));
-  haupt.Memo2->setPlainText(QStringLiteral("2\n4\n1\n3"));
-  haupt.ComboBox1->setCurrentIndex(0);
-  haupt.CheckBox1->setChecked(true);
-  for (int i = 0; i < haupt.ComboBox1->count(); ++i)
-    if (haupt.ComboBox1->itemText(i).contains(QStringLiteral("Sort"))) {
-      haupt.ComboBox1->setCurrentIndex(i);
-      break;
-    }
-  // The operation group then shows the chosen operation as a pick by hand would; the ticked
-  // box stays ticked.
-  haupt.ComboBox1Change();
+  anwendung_.Form1().BeispielEinfuellen();
   close();
 }
 

@@ -15,9 +15,9 @@
 
 namespace {
 const QString Abschnitt = QStringLiteral("Optionen");
-const QString Fortgeschritten = QStringLiteral("Fortgeschritten");
-const QString Hilfen = QStringLiteral("Hilfen anzeigen");
-const QString LetzteDaten = QStringLiteral("Letzte Daten laden");
+const QString SchluesselFortgeschritten = QStringLiteral("Fortgeschritten");
+const QString SchluesselHilfen = QStringLiteral("Hilfen anzeigen");
+const QString SchluesselLetzteDaten = QStringLiteral("Letzte Daten laden");
 } // namespace
 
 TForm7::TForm7(TAnwendung& anwendung) : anwendung_(anwendung) {
@@ -34,6 +34,10 @@ TForm7::TForm7(TAnwendung& anwendung) : anwendung_(anwendung) {
   Verbinde(anwendung_.Meldungen(), BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
 }
 
+bool TForm7::Fortgeschritten() const { return CheckBox1->isChecked(); }
+bool TForm7::HilfenAnzeigen() const { return CheckBox2->isChecked(); }
+bool TForm7::LetzteLaden() const { return CheckBox3->isChecked(); }
+
 QString TForm7::Einstellungsdatei() { return anwendung_.Datei(QStringLiteral("Quarn.ini")); }
 
 void TForm7::FormCreate() {
@@ -41,8 +45,8 @@ void TForm7::FormCreate() {
   TForm1& haupt = anwendung_.Form1();
   haupt.Optionangleichen();
   haupt.ComboBox1Change();
-  haupt.Label9->hide();
-  anwendung_.Form4().Label18->setVisible(CheckBox2->isChecked());
+  haupt.BeispielVerbergen();
+  anwendung_.Form4().HilfeZeigen(HilfenAnzeigen());
 }
 
 void TForm7::laden() {
@@ -53,16 +57,16 @@ void TForm7::laden() {
     // No data folder anywhere: the defaults, as for a missing file.
   }
   const TIniDatei ini(pfad);
-  CheckBox1->setChecked(ini.LiesBool(Abschnitt, Fortgeschritten, true));
-  CheckBox2->setChecked(ini.LiesBool(Abschnitt, Hilfen, true));
-  CheckBox3->setChecked(ini.LiesBool(Abschnitt, LetzteDaten, false));
+  CheckBox1->setChecked(ini.LiesBool(Abschnitt, SchluesselFortgeschritten, true));
+  CheckBox2->setChecked(ini.LiesBool(Abschnitt, SchluesselHilfen, true));
+  CheckBox3->setChecked(ini.LiesBool(Abschnitt, SchluesselLetzteDaten, false));
 }
 
 void TForm7::speichern() {
   TIniDatei ini(Einstellungsdatei());
-  ini.SetzeBool(Abschnitt, Fortgeschritten, CheckBox1->isChecked());
-  ini.SetzeBool(Abschnitt, Hilfen, CheckBox2->isChecked());
-  ini.SetzeBool(Abschnitt, LetzteDaten, CheckBox3->isChecked());
+  ini.SetzeBool(Abschnitt, SchluesselFortgeschritten, CheckBox1->isChecked());
+  ini.SetzeBool(Abschnitt, SchluesselHilfen, CheckBox2->isChecked());
+  ini.SetzeBool(Abschnitt, SchluesselLetzteDaten, CheckBox3->isChecked());
   ini.Speichern();
 }
 

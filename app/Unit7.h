@@ -20,6 +20,11 @@ public:
   // The check boxes into the settings file; TIniFehler when it cannot be written.
   void speichern();
 
+  // The three options as they stand.
+  bool Fortgeschritten() const;
+  bool HilfenAnzeigen() const;
+  bool LetzteLaden() const;
+
   QCheckBox *CheckBox1, *CheckBox2, *CheckBox3;
   QPushButton* BitBtn1;
 

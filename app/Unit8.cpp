@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
@@ -72,16 +73,13 @@ void TForm8::ListBox1Click() {
   if (!eintrag || !eintrag->isSelected()) return;
   Label1->show();
   Label1->repaint();
+  const auto verbergen = qScopeGuard([this] { Label1->hide(); });
   TForm1& haupt = anwendung_.Form1();
-  const QString name = haupt.Edit3->text();
-  haupt.Edit3->setText(eintrag->text());
-  haupt.Button15Click();
-  haupt.Edit3->setText(name);
+  haupt.DatensatzLaden(eintrag->text());
   if (CheckBox1->isChecked()) {
     if (!anwendung_.Form4().isVisible()) anwendung_.Form4().show();
     haupt.Button10Click();
   }
-  Label1->hide();
 }
 
 void TForm8::CheckBox1Click() { ListBox1Click(); }

@@ -1,0 +1,146 @@
+// TForm1: data sets, applying operations to files, dropped files and closing.
+#include "Unit1.h"
+
+#include "Anwendung.h"
+#include "Meldungen.h"
+#include "Textdatei.h"
+#include "Unit7.h"
+#include "Waechter.h"
+#include "Wartecursor.h"
+
+#include "operations/Dispatcher.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+
+QString TForm1::Dateiname(const QString& vorsatz, bool mitTxt) const {
+  return anwendung_.Datei(vorsatz + Edit2->text() + (mitTxt ? QStringLiteral(".txt") : QString()));
+}
+
+void TForm1::SpalteLaden(int nummer, const QString& pfad) {
+  const QString text = TextLaden(pfad);
+  const TWartecursor warten;
+  Spalte(nummer)->setPlainText(text);
+}
+
+bool TForm1::DateienEinlesen() {
+  const bool mitTxt = CheckBox3->isChecked();
+  const QString pfad1 = Dateiname(QStringLiteral("1_"), mitTxt);
+  if (!QFileInfo::exists(pfad1)) {
+    anwendung_.Meldungen().Zeigen(QStringLiteral("Datei ") + pfad1 + QStringLiteral(" nicht gefunden"));
+    return false;
+  }
+  SpalteLaden(1, pfad1);
+  const QString pfad2 = Dateiname(QStringLiteral("2_"), mitTxt);
+  if (QFileInfo::exists(pfad2))
+    SpalteLaden(2, pfad2);
+  else
+    anwendung_.Meldungen().Zeigen(QStringLiteral("Datei ") + pfad2 + QStringLiteral(" nicht gefunden"));
+  return true;
+}
+
+void TForm1::DateienSchreiben() {
+  TextSpeichern(Dateiname(QStringLiteral("3"), false), DateiText(Memo3->toPlainText()));
+  TextSpeichern(Dateiname(QStringLiteral("4"), false), DateiText(Memo4->toPlainText()));
+}
+
+void TForm1::Sichern() {
+  anwendung_.Datenordner();
+  for (int k = 1; k <= 4; ++k)
+    TextSpeichern(anwendung_.Datei(QString::number(k) + QStringLiteral("_") + Edit3->text() + QStringLiteral(".txt")),
+                  DateiText(Spalte(k)->toPlainText()));
+}
+
+void TForm1::DatensatzLaden(const QString& name) {
+  anwendung_.Datenordner();
+  for (int k = 1; k <= 4; ++k) {
+    const QString pfad = anwendung_.Datei(QString::number(k) + QStringLiteral("_") + name + QStringLiteral(".txt"));
+    if (QFileInfo::exists(pfad))
+      SpalteLaden(k, pfad);
+    else
+      anwendung_.Meldungen().Zeigen(QStringLiteral("Datei ") + pfad + QStringLiteral(" nicht gefunden"));
+  }
+}
+
+void TForm1::Laden() { DatensatzLaden(Edit3->text()); }
+
+void TForm1::Button14Click() { Sichern(); }
+
+void TForm1::Button15Click() { Laden(); }
+
+void TForm1::SpeedButton2Click() { DatensatzLaden(QStringLiteral("letzte")); }
+
+void TForm1::DateiFallenGelassen(const QStringList& pfade) {
+  if (pfade.isEmpty()) return;
+  letzteDatei_ = pfade.last();
+  // The file replaces column 1 and goes straight into the split, so that a large file is
+  // put into the column widgets once, not twice.
+  TSpaltenModell modell;
+  modell.Spalte(1) = SpaltenZeilen(TextLaden(letzteDatei_));
+  modell.Geaendert[0] = true;
+  TOperation op;
+  OperationSetzen(21, false, op, 0);
+  OperationAnwenden(op, std::move(modell));
+}
+
+namespace {
+
+QStringList LokaleDateien(const QMimeData* daten) {
+  QStringList pfade;
+  for (const QUrl& url : daten->urls())
+    if (url.isLocalFile()) pfade << url.toLocalFile();
+  return pfade;
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* ereignis) {
+  if (!LokaleDateien(ereignis->mimeData()).isEmpty()) ereignis->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* ereignis) {
+  ereignis->acceptProposedAction();
+  Bewacht(anwendung_.Meldungen(), [&] { DateiFallenGelassen(LokaleDateien(ereignis->mimeData())); });
+}
+
+// Files dragged onto a column are loaded like files dropped on the window, instead of the
+// column pasting their names; text dragged between columns stays the columns' own affair.
+bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
+  const auto typ = ereignis->type();
+  if (typ != QEvent::DragEnter && typ != QEvent::DragMove && typ != QEvent::Drop)
+    return QWidget::eventFilter(objekt, ereignis);
+  auto* ziehen = static_cast<QDropEvent*>(ereignis);
+  if (LokaleDateien(ziehen->mimeData()).isEmpty()) return QWidget::eventFilter(objekt, ereignis);
+  ziehen->acceptProposedAction();
+  if (typ == QEvent::Drop)
+    Bewacht(anwendung_.Meldungen(), [&] { DateiFallenGelassen(LokaleDateien(ziehen->mimeData())); });
+  return true;
+}
+
+bool TForm1::FormClose() {
+  Edit3->setText(QStringLiteral("letzte"));
+  try {
+    Sichern();
+    anwendung_.Form7().speichern();
+    return true;
+  } catch (const std::exception& fehler) {
+    // The window stays open so that the user can make room and try again; one who cannot
+    // fix the folder must still be able to end the program.
+    return anwendung_.Meldungen().Frage(QString::fromUtf8(fehler.what()) +
+                                        QStringLiteral("\n\nQuarn trotzdem ohne Sichern beenden?"));
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* ereignis) {
+  if (!FormClose()) {
+    ereignis->ignore();
+    return;
+  }
+  ereignis->accept();
+  emit Geschlossen();
+}
