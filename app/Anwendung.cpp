@@ -29,8 +29,8 @@ bool Beschreibbar(const QString& ordner) {
 
 } // namespace
 
-TAnwendung::TAnwendung(const QString& programmordner, TMeldungen& meldungen)
-    : programmordner_(programmordner), meldungen_(meldungen) {
+TAnwendung::TAnwendung(const QString& programmordner, TMeldungen& meldungen, TDialoge& dialoge)
+    : programmordner_(programmordner), meldungen_(meldungen), dialoge_(dialoge) {
   // Each window is complete before its start-up effects run, which may reach the windows
   // created before it.
   form1_ = std::make_unique<TForm1>(*this);

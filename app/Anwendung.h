@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class TDialoge;
 class TMeldungen;
 class TForm1;
 class TForm2;
@@ -21,7 +22,7 @@ class TAnwendung {
 public:
   // programmordner: the folder of the program file; the data live in its subfolder "Quarn",
   // or, when that cannot be written, in the user's data folder.
-  TAnwendung(const QString& programmordner, TMeldungen& meldungen);
+  TAnwendung(const QString& programmordner, TMeldungen& meldungen, TDialoge& dialoge);
   ~TAnwendung();
   TAnwendung(const TAnwendung&) = delete;
   TAnwendung& operator=(const TAnwendung&) = delete;
@@ -36,6 +37,7 @@ public:
   QString Datei(const QString& name) { return Datenordner() + QLatin1Char('/') + name; }
 
   TMeldungen& Meldungen() { return meldungen_; }
+  TDialoge& Dialoge() { return dialoge_; }
 
   bool Bereit = false;
 
@@ -53,6 +55,7 @@ private:
   QString programmordner_;
   QString datenordner_;
   TMeldungen& meldungen_;
+  TDialoge& dialoge_;
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TForm2> form2_;
   std::unique_ptr<TForm3> form3_;

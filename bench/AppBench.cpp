@@ -1,6 +1,7 @@
 // The main window end to end: columns of 10^5 and 10^6 lines pasted, an operation run and
 // the changed columns written back and shown; typing into a column of 10^6 lines.
 #include "Anwendung.h"
+#include "Dialoge.h"
 #include "Meldungen.h"
 #include "Unit1.h"
 
@@ -26,7 +27,8 @@ QString Spaltentext(int zeilen, int faktor) {
 void BM_Operation(benchmark::State& state, const char* name) {
   QTemporaryDir ordner;
   TMeldungsprotokoll meldungen;
-  TAnwendung anwendung(ordner.path(), meldungen);
+  TQtDialoge dialoge; // never asked: the benchmarks save nothing
+  TAnwendung anwendung(ordner.path(), meldungen, dialoge);
   TForm1& f = anwendung.Form1();
   const int zeilen = static_cast<int>(state.range(0));
   const QString eins = Spaltentext(zeilen, 7), zwei = Spaltentext(zeilen, 13);
@@ -46,7 +48,8 @@ BENCHMARK_CAPTURE(BM_Operation, Logarithmus, "Logarithmus")->Arg(100000)->Arg(10
 void BM_TippenInLangerSpalte(benchmark::State& state) {
   QTemporaryDir ordner;
   TMeldungsprotokoll meldungen;
-  TAnwendung anwendung(ordner.path(), meldungen);
+  TQtDialoge dialoge; // never asked: the benchmarks save nothing
+  TAnwendung anwendung(ordner.path(), meldungen, dialoge);
   TForm1& f = anwendung.Form1();
   f.show();
   f.Memo1->setPlainText(Spaltentext(1000000, 7));
@@ -70,7 +73,8 @@ void BM_DateiFallenlassen50MB(benchmark::State& state) {
     while (datei.size() < 50 * 1024 * 1024) datei.write(block);
   }
   TMeldungsprotokoll meldungen;
-  TAnwendung anwendung(ordner.path(), meldungen);
+  TQtDialoge dialoge; // never asked: the benchmarks save nothing
+  TAnwendung anwendung(ordner.path(), meldungen, dialoge);
   for (auto _ : state) anwendung.Form1().DateiFallenGelassen({pfad});
   state.counters["Zeilen"] = anwendung.Form1().Memo2->Zeilenzahl();
 }

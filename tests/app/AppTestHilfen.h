@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Anwendung.h"
+#include "Dialoge.h"
 #include "Meldungen.h"
 #include "Textdatei.h"
 #include "Unit1.h"
@@ -18,9 +19,32 @@
 // A column's lines, joined by LF: the same whether or not its text ends with a line break.
 inline QString Spalte(const TForm1& f, int nummer) { return SpaltenText(f.Zeilen(nummer)); }
 
+// The dialogs answered from a script: the answers queued in order ("" or no colour once the
+// queue is empty, as a cancel), and every question recorded.
+class TDialogskript : public TDialoge {
+public:
+  struct TFrage {
+    QString titel, filter, endung;
+  };
+  QString Speichername(const QString& titel, const QString& filter, const QString& endung) override {
+    Fragen.append({titel, filter, endung});
+    return Namen.isEmpty() ? QString() : Namen.takeFirst();
+  }
+  std::optional<QColor> Farbe(const QColor& anfang) override {
+    Farbfragen.append(anfang);
+    if (Farben.isEmpty()) return std::nullopt;
+    return Farben.takeFirst();
+  }
+  QStringList Namen;
+  QList<QColor> Farben;
+  QList<TFrage> Fragen;
+  QList<QColor> Farbfragen;
+};
+
 struct TTestprogramm {
   QTemporaryDir ordner;
   TMeldungsprotokoll meldungen;
+  TDialogskript dialoge;
   std::unique_ptr<TAnwendung> anwendung;
 
   // Files placed in the data folder before the program starts: (name, content).
@@ -46,7 +70,7 @@ struct TTestprogramm {
   // A new program on the same folder, as after a restart.
   void Neustart() {
     anwendung.reset();
-    anwendung = std::make_unique<TAnwendung>(ordner.path(), meldungen);
+    anwendung = std::make_unique<TAnwendung>(ordner.path(), meldungen, dialoge);
   }
 
   TAnwendung& a() { return *anwendung; }

@@ -85,7 +85,8 @@ void TStartTest::NichtBeschreibbarerProgrammordner() {
   QVERIFY(blockiert.open(QIODevice::WriteOnly));
   blockiert.close();
   TMeldungsprotokoll meldungen;
-  TAnwendung a(programm.path(), meldungen);
+  TDialogskript dialoge;
+  TAnwendung a(programm.path(), meldungen, dialoge);
   const QString ausweich =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Quarn");
   QCOMPARE(a.Datenordner(), ausweich);
