@@ -1,0 +1,105 @@
+#include "plot/Information.h"
+
+#include "fit/Fit.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+TDiagrammEinstellungen Einstellungen() {
+  TDiagrammEinstellungen e;
+  e.Zahlformat = {4, 4, false};
+  e.Fit.Modell = 1;
+  return e;
+}
+
+// Model 1 is y = b + a·x.
+TFitErgebnis Gerade(double a, double b) {
+  TFitErgebnis f;
+  f.Modell = 1;
+  f.Koeffizienten.Werte[0] = a;
+  f.Koeffizienten.Werte[1] = b;
+  return f;
+}
+
+std::map<int, std::string> AlsTabelle(const TInfofuellung& f) { return {f.Texte.begin(), f.Texte.end()}; }
+
+struct TFall {
+  const char* name;
+  TVektor x, y;
+  std::map<int, std::string> erwartet; // a selection of the labels
+  std::vector<int> fehlen;             // labels the fill does not reach
+  bool abgebrochen;
+};
+
+TEST(Infotexte, FuellenUndAbbrechen) {
+  const TFall faelle[] = {
+      {"Gerade durch fünf Punkte",
+       {1, 2, 3, 4, 5},
+       {2, 4, 6, 8, 10},
+       {{2, "5"},
+        {7, "1,0000 < X < 5,0000"},
+        {8, "2,0000 < Y < 10,0000"},
+        {13, "X = 15,0000"},
+        {14, "Y = 30,0000"},
+        {16, "X = 3,0000"},
+        {17, "Y = 6,0000"},
+        {28, "X = 2,6052"},
+        {19, "1,0000"},
+        {21, "dX² = 2,0000"},
+        {22, "dY² = 8,0000"},
+        {24, "dX = 1,4142"},
+        {6, "y = +2,0000x"},
+        {4, "0,0000"},
+        {34, "0,0000"}},
+       {},
+       false},
+      {"leere x-Spalte", {}, {1, 2}, {{2, "0"}, {4, "0,0000"}}, {34, 7, 13, 32}, true},
+      {"eine Null in x", {0, 2}, {0, 4}, {{28, "X = 0,0000"}, {29, "Y = 0,0000"}}, {}, false},
+      {"Produkt jenseits des Bereichs", {1e200, 1e200}, {2e200, 2e200}, {{28, "X = ?"}, {29, "Y = ?"}, {19, "0,0000"}},
+       {}, false},
+      {"kürzere y-Spalte", {1, 2, 3, 4, 5, 6, 7}, {2, 4, 6, 8, 10}, {{2, "5"}, {4, "0,0000"}, {13, "X = 28,0000"}},
+       {}, false},
+      {"kürzere x-Spalte", {1, 2, 3, 4, 5}, {2, 4, 6, 8, 10, 12, 14}, {{2, "5"}, {4, "0,0000"}}, {}, false},
+      // The step width overflows, after the geometric means: the fill stops there.
+      {"Fehler nach den Mittelwerten", {1e308, -1e308}, {1, 2}, {{16, "X = 0,0000"}, {28, "X = ?"}}, {19, 21, 32},
+       true},
+  };
+  for (const TFall& f : faelle) {
+    const TInfofuellung r = Infotexte(f.x, f.y, Gerade(2, 0), Einstellungen());
+    const auto texte = AlsTabelle(r);
+    EXPECT_EQ(r.Abgebrochen, f.abgebrochen) << f.name;
+    for (const auto& [label, text] : f.erwartet) EXPECT_EQ(texte.count(label) ? texte.at(label) : "<fehlt>", text) << f.name << " Label" << label;
+    for (const int label : f.fehlen) EXPECT_EQ(texte.count(label), 0u) << f.name << " Label" << label;
+  }
+}
+
+TEST(Infotexte, ReihenfolgeDerLabels) {
+  const TInfofuellung r = Infotexte(TVektor{1, 2}, TVektor{3, 4}, Gerade(1, 1), Einstellungen());
+  std::vector<int> reihenfolge;
+  for (const auto& [label, text] : r.Texte) reihenfolge.push_back(label);
+  EXPECT_EQ(reihenfolge, (std::vector<int>{2, 6, 4, 34, 7, 8, 13, 14, 16, 17, 28, 29, 19, 21, 22, 24, 25, 32}));
+}
+
+TEST(Infotexte, NamenUndChiQuadratAusDenEinstellungen) {
+  TDiagrammEinstellungen e = Einstellungen();
+  e.AchseX = "Zeit";
+  e.Namen.X = "t";
+  e.Fit.DY = 0.5;
+  const auto texte = AlsTabelle(Infotexte(TVektor{0, 1}, TVektor{1, 4}, Gerade(2, 0), e));
+  EXPECT_EQ(texte.at(7), "0,0000 < Zeit < 1,0000");
+  EXPECT_EQ(texte.at(21), "dZeit² = 0,2500");
+  EXPECT_EQ(texte.at(6), "y = +2,0000t");
+  EXPECT_EQ(texte.at(32), "20,0000"); // (1² + 2²) / 0,5²
+}
+
+TEST(Infobericht, ZeilenMitCrLfInWindows1252) {
+  EXPECT_EQ(Infobericht({"Datenpunkte: 5", "Summe der quadratischen Abstände: 0", "dX² = 2"}),
+            "Datenpunkte: 5\r\nSumme der quadratischen Abst\xE4nde: 0\r\ndX\xB2 = 2\r\n");
+  EXPECT_EQ(Infobericht({}), "");
+}
+
+} // namespace
