@@ -38,6 +38,7 @@ TAnwendung::TAnwendung(const QString& programmordner, TMeldungen& meldungen, TDi
   form2_ = std::make_unique<TForm2>(*this);
   form2_->FormCreate();
   form3_ = std::make_unique<TForm3>(*this);
+  form3_->FormCreate();
   form4_ = std::make_unique<TForm4>(*this);
   form5_ = std::make_unique<TForm5>(*this);
   form6_ = std::make_unique<TForm6>(*this);

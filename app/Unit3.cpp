@@ -1,4 +1,82 @@
-// TForm3: the window for the explanations of the operations and fit models.
+// TForm3: the explanations window.
 #include "Unit3.h"
 
-TForm3::TForm3(TAnwendung&) { setWindowTitle(QStringLiteral("Erklärung zu den Operationen")); }
+#include "Anwendung.h"
+#include "QtLeinwand.h"
+#include "Waechter.h"
+
+#include "fit/Modelle.h"
+#include "operations/Katalog.h"
+#include "plot/Beispiel.h"
+#include "plot/Diagramm.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+
+namespace {
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+TForm3::TForm3(TAnwendung& anwendung) : anwendung_(anwendung), bild_(129, 121, QImage::Format_RGB32) {
+  setWindowTitle(QStringLiteral("Erklärung zu den Operationen"));
+  ListBox1 = new QListWidget(this);
+  ComboBox1 = new QComboBox(this);
+  ComboBox1->addItem(QStringLiteral("Fits"));
+  Label1 = new QLabel(this);
+  Label1->setWordWrap(true);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label1->setFixedSize(361, 129);
+  Image1 = new QLabel(this);
+  Image1->setFixedSize(129, 121);
+  auto* raster = new QGridLayout(this);
+  raster->addWidget(ListBox1, 0, 0, 3, 1);
+  raster->addWidget(Label1, 0, 1, 1, 2);
+  raster->addWidget(ComboBox1, 1, 1, Qt::AlignTop);
+  raster->addWidget(Image1, 1, 2, 2, 1);
+  TMeldungen& m = anwendung_.Meldungen();
+  Verbinde(m, ListBox1, &QListWidget::itemClicked, this, &TForm3::ListBox1Click);
+  Verbinde(m, ListBox1, &QListWidget::currentRowChanged, this, &TForm3::ListBox1Click);
+  Verbinde(m, ComboBox1, &QComboBox::currentIndexChanged, this, &TForm3::ComboBox1Change);
+}
+
+void TForm3::FormCreate() {
+  const auto tabelle = Auswahltabelle();
+  for (std::size_t i = 0; i < tabelle.size(); ++i) {
+    operationen_[i] = static_cast<uint8_t>(tabelle[i].Wert);
+    ListBox1->addItem(Text(Operationsnamen(operationen_[i])));
+  }
+  ListBox1->setMinimumWidth(ListBox1->sizeHintForColumn(0) + 2 * ListBox1->frameWidth() +
+                            ListBox1->verticalScrollBar()->sizeHint().width());
+  const QSignalBlocker still(ComboBox1);
+  ComboBox1->clear();
+  for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) ComboBox1->addItem(Text(Modellnamen(modell)));
+  ComboBox1->setCurrentIndex(0);
+  ComboBox1Change();
+}
+
+void TForm3::ListBox1Click() {
+  // Only a chosen entry: the list makes its first row current when it merely gets the focus.
+  const int zeile = ListBox1->currentRow();
+  const QListWidgetItem* eintrag = ListBox1->currentItem();
+  if (!eintrag || !eintrag->isSelected() || zeile >= static_cast<int>(operationen_.size())) return;
+  Label1->setText(Text(Erklaerungen(operationen_[static_cast<std::size_t>(zeile)])));
+}
+
+void TForm3::ComboBox1Change() {
+  const int position = ComboBox1->currentIndex();
+  if (position < 0 || position >= Modellanzahl) return;
+  const TBeispiel beispiel = ModellBeispiel(static_cast<uint8_t>(position + 1));
+  // Each example starts on a white image; a fault leaves what was drawn, without a message.
+  bild_.fill(Qt::white);
+  TQtLeinwand leinwand(bild_);
+  try {
+    BeispielZeichnen(leinwand, beispiel.x, beispiel.y, beispiel.einstellungen);
+  } catch (...) {
+  }
+  Image1->setPixmap(QPixmap::fromImage(bild_));
+}

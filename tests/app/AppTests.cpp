@@ -15,8 +15,9 @@ int main(int argc, char* argv[]) {
   THauptfensterTest haupt;
   TDateienTest dateien;
   TOptionenTest optionen;
+  TInformationTest information;
   int fehler = 0;
-  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen})
+  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information})
     fehler += QTest::qExec(test, argc, argv);
   return fehler == 0 ? 0 : 1;
 }

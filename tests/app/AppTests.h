@@ -76,6 +76,18 @@ private slots:
   void ByteOrderMarkInDerSpalteBleibt();
 };
 
+class TInformationTest : public QObject {
+  Q_OBJECT
+private slots:
+  void Anfangstexte_data();
+  void Anfangstexte();
+  void AbbruchBehaeltSpaetereTexte();
+  void BerichtMitDaten();
+  void SpeichernUeberschreibtOderMeldetEinmal();
+  void ErklaerungenDerOperationen();
+  void BeispielbilderDerModelle();
+};
+
 class TOptionenTest : public QObject {
   Q_OBJECT
 private slots:

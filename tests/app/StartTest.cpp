@@ -132,7 +132,7 @@ void TStartTest::BilderDerFensterImBuildOrdner() {
   a.Form1().ComboBox1Change();
   const std::pair<QWidget*, const char*> fenster[] = {
       {&a.Form1(), "Hauptfenster.png"}, {&a.Form2(), "Info.png"}, {&a.Form7(), "Optionen.png"},
-      {&a.Form9(), "Willkommen.png"}};
+      {&a.Form9(), "Willkommen.png"}, {&a.Form3(), "Erklaerung.png"}, {&a.Form5(), "Information.png"}};
   for (const auto& [w, name] : fenster) {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
