@@ -37,3 +37,24 @@ BENCHMARK(BM_Operation)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+// "Runden" of values whose scaled form has no 64-bit whole number: returned unchanged, and
+// as fast as ordinary values.
+void BM_RundenRiesig(benchmark::State& state) {
+  TSpaltenModell vorlage;
+  vorlage.Spalte(1).assign(static_cast<std::size_t>(state.range(0)), "1e308");
+  TOperation op;
+  OperationSetzen(12, false, op, 2);
+  for (auto _ : state) {
+    state.PauseTiming();
+    TSpaltenModell m = vorlage;
+    state.ResumeTiming();
+    OperationAusfuehren(m, op);
+    benchmark::DoNotOptimize(m.Spalten[2].data());
+  }
+}
+BENCHMARK(BM_RundenRiesig)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+} // namespace
