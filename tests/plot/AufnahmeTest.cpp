@@ -1,0 +1,93 @@
+#include "plot/Aufnahme.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+struct TFall {
+  const char* name;
+  std::function<void(TPlotfelder&)> aendern;
+  std::function<bool(const TDiagrammEinstellungen&)> pruefen;
+};
+
+TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
+  const TFall faelle[] = {
+      {"Verbinden", [](auto& f) { f.Verbinden = true; }, [](auto& e) { return e.Verbinden; }},
+      {"Skala aus", [](auto& f) { f.Skala = false; }, [](auto& e) { return e.OhneSkala; }},
+      {"Beschriftung aus", [](auto& f) { f.Beschriftung = false; }, [](auto& e) { return !e.Beschriftung; }},
+      {"Punkte aus", [](auto& f) { f.PunkteAus = true; }, [](auto& e) { return e.PunkteAus; }},
+      {"Farbe", [](auto& f) { f.Farbe = 0x00123456; }, [](auto& e) { return e.Farbe == 0x00123456; }},
+      {"Kommastellen x", [](auto& f) { f.KommastellenX = "7"; }, [](auto& e) { return e.KommastellenX == 7; }},
+      {"Kommastellen y kein Ganzes", [](auto& f) { f.KommastellenY = "x"; }, [](auto& e) { return e.KommastellenY == 3; }},
+      {"Stellen", [](auto& f) { f.Stellen = "12"; }, [](auto& e) { return e.Zahlformat.Stellen == 12; }},
+      {"Stellen -1", [](auto& f) { f.Stellen = "-1"; }, [](auto& e) { return e.Zahlformat.Stellen == 3; }},
+      {"Kommastellen Fit 100", [](auto& f) { f.KommastellenFit = "100"; }, [](auto& e) { return e.Zahlformat.Kommastellen == 3; }},
+      {"Prozent kein Wert", [](auto& f) { f.Prozent = "abc"; }, [](auto& e) { return e.Fit.Prozent == 10000; }},
+      {"dX mit Vorzeichen", [](auto& f) { f.DX = "-2"; }, [](auto& e) { return e.Fit.DX == 2; }},
+      {"dY mit Punkt", [](auto& f) { f.DY = "0.5"; }, [](auto& e) { return e.Fit.DY == 0.5; }},
+      {"Fehlerart", [](auto& f) { f.Fehlerart = 3; }, [](auto& e) { return e.Fit.Fehlerart == 3; }},
+      {"Achsen und Namen", [](auto& f) { f.AchseX = "t"; f.NameZ = "w"; },
+       [](auto& e) { return e.AchseX == "t" && e.Namen.Z == "w" && e.Namen.Vierter.empty(); }},
+      {"Grenze", [](auto& f) { f.XmaxAn = true; f.Xmax = "2,5"; }, [](auto& e) { return e.XmaxAn && e.Xmax == 2.5; }},
+      {"Schritte", [](auto& f) { f.Schritte = "0"; }, [](auto& e) { return e.FitParameter.MaxSchritte == 0; }},
+      {"Schritte kein Ganzes", [](auto& f) { f.Schritte = "1,5"; }, [](auto& e) { return e.FitParameter.MaxSchritte == 100; }},
+      {"Tangente", [](auto& f) { f.Tangente = true; f.TangenteX = "x"; }, [](auto& e) { return e.Tangente && e.TangenteX == 0; }},
+      {"Zeichendicke", [](auto& f) { f.Zeichendicke = -5; }, [](auto& e) { return e.Zeichendicke == -5; }},
+      {"log x mit 10", [](auto& f) { f.LogX = true; f.LogBasis = 2; }, [](auto& e) { return e.LogBasisX == 10 && e.LogBasisY == 0; }},
+      {"log y mit e", [](auto& f) { f.LogY = true; }, [](auto& e) { return e.LogBasisY == std::exp(1.0) && e.LogBasisX == 0; }},
+      {"Zusatz", [](auto& f) { f.Gleichmaessig = false; }, [](auto& e) { return e.Zusatz == ZusatzGitter; }},
+      {"beide Linien", [](auto& f) { f.Vertikale = f.Horizontale = f.Schnitt = true; f.HorizontaleWert = "4"; },
+       [](auto& e) {
+         return e.LinienAnzahl == 2 && e.Linien[0].Art == 0 && e.Linien[0].Text == "x" && e.Linien[1].Art == 1 &&
+                e.Linien[1].Wert == 4 && e.Linien[1].Schnitt;
+       }},
+      {"nur die horizontale", [](auto& f) { f.Horizontale = true; }, [](auto& e) { return e.LinienAnzahl == 1 && e.Linien[0].Art == 1; }},
+  };
+  for (const TFall& fall : faelle) {
+    TPlotfelder felder;
+    fall.aendern(felder);
+    EXPECT_TRUE(fall.pruefen(Diagrammaufnahme(felder, TDiagrammEinstellungen{}))) << fall.name;
+  }
+}
+
+TEST(Diagrammaufnahme, BehaeltWasEigeneHandlerSetzen) {
+  TDiagrammEinstellungen aktuell;
+  aktuell.Vordergrund = 5;
+  aktuell.Hintergrund = 6;
+  aktuell.Integrationen = -2;
+  aktuell.Fit.Modell = 3;
+  aktuell.KastenX = 7;
+  aktuell.KastenY = 8;
+  aktuell.Verbinden = true; // not kept: it comes from its box
+  TPlotfelder felder;
+  felder.Fix = {true, false, true, true, true}; // one entry more than the model has
+  felder.Startwerte = {"1,5", "x", "3", "4", "5", "6", "7", "8"};
+  const TDiagrammEinstellungen e = Diagrammaufnahme(felder, aktuell);
+  EXPECT_EQ(e.Vordergrund, 5u);
+  EXPECT_EQ(e.Hintergrund, 6u);
+  EXPECT_EQ(e.Integrationen, -2);
+  EXPECT_EQ(e.Fit.Modell, 3);
+  EXPECT_EQ(e.KastenX, 7);
+  EXPECT_EQ(e.KastenY, 8);
+  EXPECT_FALSE(e.Verbinden);
+  // Gauss has four coefficients: the fifth entry and the start values beyond d do not count.
+  EXPECT_EQ(e.Fit.Startwerte, (std::array<double, 8>{1.5, 0, 3, 4, 0, 0, 0, 0}));
+  EXPECT_TRUE(e.Fit.Fix.Enthaelt(0));
+  EXPECT_FALSE(e.Fit.Fix.Enthaelt(1));
+  EXPECT_FALSE(e.Fit.Fix.Enthaelt(4));
+}
+
+TEST(PlotspalteLesen, NormalisiertNurWasSichAendert) {
+  TStringListe zeilen = {"1.5", "", "3", "x", "-2,5"};
+  const TPlotspalte s = PlotspalteLesen(zeilen);
+  EXPECT_EQ(zeilen, (TStringListe{"1,5", "0", "3", "x", "-2,5"}));
+  EXPECT_EQ(s.Werte, (TVektor{1.5, 0, 3, 0, -2.5}));
+  EXPECT_EQ(s.Geaendert, (std::vector<std::size_t>{0, 1}));
+  TStringListe leer;
+  EXPECT_TRUE(PlotspalteLesen(leer).Werte.empty());
+}
+
+} // namespace
