@@ -9,6 +9,7 @@ QString TQtDialoge::Speichername(const QString& titel, const QString& filter, co
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(endung);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite); // saving replaces a file without asking
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }

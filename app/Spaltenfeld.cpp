@@ -72,6 +72,19 @@ void TSpaltenfeld::ZeilenSetzen(const TStringListe& zeilen) {
   Uebernehmen(std::move(neu));
 }
 
+void TSpaltenfeld::ZeilenAendern(const TStringListe& zeilen, const std::vector<std::size_t>& indexe) {
+  for (const std::size_t i : indexe) {
+    if (i >= zeilen.size() || i >= static_cast<std::size_t>(zeilen_.size())) continue;
+    zeilen_[static_cast<qsizetype>(i)] = AusUtf8(zeilen[i]);
+    laengste_ = std::max(laengste_, static_cast<int>(zeilen_[static_cast<qsizetype>(i)].size()));
+  }
+  cursor_ = Begrenzt(cursor_);
+  anker_ = Begrenzt(anker_);
+  BildlaufAnpassen();
+  viewport()->update();
+  emit textChanged();
+}
+
 QString TSpaltenfeld::Text(TPos von, TPos bis) const {
   if (von.zeile == bis.zeile) return zeilen_[von.zeile].mid(von.spalte, bis.spalte - von.spalte);
   QString text = zeilen_[von.zeile].mid(von.spalte);

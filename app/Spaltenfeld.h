@@ -27,6 +27,9 @@ public:
   // The column's lines; an empty text or a line break at the very end adds no line.
   TStringListe Zeilen() const;
   void ZeilenSetzen(const TStringListe& zeilen);
+  // Replaces the lines at the given indexes with those of zeilen, in place: cursor, selection
+  // and undo history stay.
+  void ZeilenAendern(const TStringListe& zeilen, const std::vector<std::size_t>& indexe);
   int Zeilenzahl() const;
 
   // The cursor as (line, column), and the selected text.

@@ -45,6 +45,10 @@ TStringListe TForm1::Zeilen(int nummer) const { return Spalte(nummer)->Zeilen();
 
 void TForm1::ZeilenSetzen(int nummer, const TStringListe& zeilen) { Spalte(nummer)->ZeilenSetzen(zeilen); }
 
+void TForm1::ZeilenAnpassen(int nummer, const TStringListe& zeilen, const std::vector<std::size_t>& geaendert) {
+  if (!geaendert.empty()) Spalte(nummer)->ZeilenAendern(zeilen, geaendert);
+}
+
 uint8_t TForm1::GewaehlteOperation() const {
   const int position = std::max(ComboBox1->currentIndex(), 0);
   return static_cast<uint8_t>(auswahl_[static_cast<std::size_t>(position)].Wert);
@@ -93,7 +97,8 @@ void TForm1::Angleichen(uint8_t art) {
 void TForm1::Optionangleichen() {
   const bool fortgeschritten = anwendung_.Form7().Fortgeschritten();
   for (QToolButton* knopf : {SpeedButton2, SpeedButton3, SpeedButton4}) knopf->setVisible(fortgeschritten);
-  if (anwendung_.Form7().LetzteLaden()) SpeedButton2->click();
+  // The click of "L." as a call, so that a load error ends the handler that asked for it.
+  if (anwendung_.Form7().LetzteLaden()) SpeedButton2Click();
 }
 
 void TForm1::BeispielVerbergen() { Label9->hide(); }
@@ -202,6 +207,7 @@ void TForm1::Button10Click() {
     return;
   }
   if (!plot.isVisible()) plot.show();
+  plot.Plotten();
 }
 
 void TForm1::Button12Click() { Edit1->setText(QString::fromStdString(ZahlAlsText(std::numbers::pi))); }

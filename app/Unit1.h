@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +33,9 @@ public:
   // The lines of a column, and setting a column from lines.
   TStringListe Zeilen(int nummer) const;
   void ZeilenSetzen(int nummer, const TStringListe& zeilen);
+  // Writes back only the given lines of a column (the plot window's normalised lines), so the
+  // editor keeps its cursor and undo history.
+  void ZeilenAnpassen(int nummer, const TStringListe& zeilen, const std::vector<std::size_t>& geaendert);
 
   // The operation number of the selected list position.
   uint8_t GewaehlteOperation() const;

@@ -128,10 +128,10 @@ bool TForm1::FormClose() {
     Sichern();
     anwendung_.Form7().speichern();
     return true;
-  } catch (const std::exception& fehler) {
+  } catch (...) {
     // The window stays open so that the user can make room and try again; one who cannot
     // fix the folder must still be able to end the program.
-    return anwendung_.Meldungen().Frage(QString::fromUtf8(fehler.what()) +
+    return anwendung_.Meldungen().Frage(Fehlertext(std::current_exception()) +
                                         QStringLiteral("\n\nQuarn trotzdem ohne Sichern beenden?"));
   }
 }

@@ -70,11 +70,11 @@ void TForm3::ListBox1Click() {
 void TForm3::ComboBox1Change() {
   const int position = ComboBox1->currentIndex();
   if (position < 0 || position >= Modellanzahl) return;
-  const TBeispiel beispiel = ModellBeispiel(static_cast<uint8_t>(position + 1));
   // Each example starts on a white image; a fault leaves what was drawn, without a message.
   bild_.fill(Qt::white);
   TQtLeinwand leinwand(bild_);
   try {
+    const TBeispiel beispiel = ModellBeispiel(static_cast<uint8_t>(position + 1));
     BeispielZeichnen(leinwand, beispiel.x, beispiel.y, beispiel.einstellungen);
   } catch (...) {
   }

@@ -7,6 +7,8 @@
 #include "Unit4.h"
 #include "Waechter.h"
 
+#include "core/Fehler.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +55,7 @@ void TForm7::laden() {
   QString pfad;
   try {
     pfad = Einstellungsdatei();
-  } catch (const std::exception&) {
+  } catch (const TEAFehler&) {
     // No data folder anywhere: the defaults, as for a missing file.
   }
   const TIniDatei ini(pfad);

@@ -3,6 +3,8 @@
 
 #include "Anwendung.h"
 #include "Waechter.h"
+
+#include "core/Fehler.h"
 #include "Unit1.h"
 #include "Unit4.h"
 
@@ -62,7 +64,7 @@ void TForm8::laden() {
   try {
     const QDir ordner(anwendung_.Datenordner());
     eintraege = ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
-  } catch (const std::exception&) {
+  } catch (const TEAFehler&) {
     // No data folder: an empty list.
   }
   ListBox1->addItems(Datensaetze(eintraege));
@@ -78,7 +80,7 @@ void TForm8::ListBox1Click() {
   haupt.DatensatzLaden(eintrag->text());
   if (CheckBox1->isChecked()) {
     if (!anwendung_.Form4().isVisible()) anwendung_.Form4().show();
-    haupt.Button10Click();
+    haupt.Button10Click(); // a click on the main window's plot button, as the file list's Part prescribes
   }
 }
 

@@ -1,0 +1,352 @@
+// TForm4: building the plot window: its groups, controls and defaults.
+#include "Unit4.h"
+
+#include "Anwendung.h"
+
+#include "fit/Fit.h"
+#include "fit/Modelle.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int BildBreite = 697;
+constexpr int BildHoehe = 409;
+
+// The help texts over the image; a carriage return of the texts is a line break here.
+const QString TextA = QStringLiteral(
+    "Damit beim Fitten wirklich das globale Minimum gefunden wird, sollten die Startwerte bereits gut gewählt "
+    "sein, von denen aus sich der Algorithmus der besten Lösung nähert. Dazu kannst du die Checkbox "
+    "\"Startwerte\" markieren und dann eigene Startwerte definieren. Um zu sehen, wie nah die Funktion mit "
+    "deinen Startwerten bereits an der Lösung liegt, kannst du die Anzahl der Schritte auf 0 setzen. Dann "
+    "siehst du direkt die Funktion mit deinen eingegebenen Startwerten.\n\n"
+    "Falls einer der Fit-Parameter nicht variiert wird (also einfach auf seinem Startwert \"hängenbleibt\"), "
+    "kann das daran liegen, dass die Zahlen zu groß werden. Versuche Folgendes: Multipliziere deine x-Werte "
+    "mit 1e-3=0.001, multipliziere deine y-Werte mit 1e3=1000 (oder genau umgekehrt, falls deine x-Werte zu "
+    "klein sind).Du kannst dafür auch auf \"Variation\" klicken, dann rechnet Quarn das automatisch durch. Der "
+    "Gedanke dabei ist, dass die eingesetzten x-Werte nicht zu groß aber auch nicht zu klein sind, und somit "
+    "der Fit möglich wird.");
+const QString TextB = QStringLiteral(
+    "Der Fit-Algorithmus ist abgebrochen. Der Grund dafür sind interne Berechnungsprobleme. Um das zu "
+    "vermeiden, kannst du versuchen, die Startwerte für den Fit selbst zu wählen.");
+
+QCheckBox* Kasten(const QString& text, QWidget* eltern, bool an = false, const QString& hinweis = {}) {
+  auto* kasten = new QCheckBox(text, eltern);
+  kasten->setChecked(an);
+  kasten->setToolTip(hinweis);
+  return kasten;
+}
+
+QLineEdit* Feld(const QString& text, QWidget* eltern, const QString& hinweis = {}, int zeichen = 0) {
+  auto* feld = new QLineEdit(text, eltern);
+  feld->setToolTip(hinweis);
+  if (zeichen > 0) {
+    feld->setMaxLength(zeichen);
+    feld->setFixedWidth(feld->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (zeichen + 2) + 8);
+  }
+  return feld;
+}
+
+QPushButton* Knopf(const QString& text, QWidget* eltern, const QString& hinweis = {}) {
+  auto* knopf = new QPushButton(text, eltern);
+  knopf->setToolTip(hinweis);
+  return knopf;
+}
+
+QPixmap Lampenbild(const QColor& farbe) {
+  QPixmap bild(16, 16);
+  bild.fill(Qt::transparent);
+  QPainter maler(&bild);
+  maler.setRenderHint(QPainter::Antialiasing);
+  maler.setBrush(farbe);
+  maler.setPen(farbe.darker(150));
+  maler.drawEllipse(2, 2, 12, 12);
+  return bild;
+}
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+TForm4::TForm4(TAnwendung& anwendung)
+    : anwendung_(anwendung), bild_(BildBreite, BildHoehe, QImage::Format_RGB32) {
+  setWindowTitle(QStringLiteral("Plot Spalte 2 gegen Spalte 1"));
+  bild_.fill(Qt::white);
+  lampen_ = {Lampenbild(QColor(220, 40, 40)), Lampenbild(QColor(40, 180, 60)), Lampenbild(QColor(240, 200, 40))};
+  Aufbauen();
+  // The initial record: the controls' defaults, with the kept fields of a fresh window.
+  einstellungen_.Vordergrund = 0;
+  einstellungen_.Hintergrund = 0x00FFFFFF;
+  einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
+  Verbinden();
+  FitVerbinden();
+}
+
+void TForm4::Aufbauen() {
+  Plot = new QLabel(this);
+  Plot->setFixedSize(BildBreite, BildHoehe);
+  Plot->setPixmap(QPixmap::fromImage(bild_));
+  Label13 = new QLabel(QStringLiteral("X:0 Y:0"), this);
+  Label13->hide();
+  Label14 = new QLabel(TextA, Plot);
+  Label15 = new QLabel(TextB, Plot);
+  for (QLabel* hilfe : {Label14, Label15}) {
+    hilfe->setWordWrap(true);
+    hilfe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hilfe->hide();
+    hilfe->installEventFilter(this);
+  }
+  Label14->setGeometry(140, 30, 420, 250);
+  Label15->setGeometry(140, 290, 420, 80);
+  Label18 = new QLabel(QStringLiteral("Auswahl"), this);
+  Label18->setStyleSheet(QStringLiteral("color: red"));
+
+  GroupBox5 = OptionenAufbauen();
+  GroupBox2 = AnzeigeAufbauen();
+  GroupBox4 = AusschnittAufbauen();
+  GroupBox3 = ExtrasAufbauen();
+  GroupBox1 = FitAufbauen();
+  GroupBox2->hide();
+  GroupBox4->hide();
+
+  auto* rechts = new QVBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{Label18, GroupBox5, GroupBox2, GroupBox4, GroupBox1, GroupBox3})
+    rechts->addWidget(w);
+  rechts->addStretch();
+  auto* haupt = new QHBoxLayout(this);
+  haupt->addWidget(Plot, 0, Qt::AlignTop);
+  haupt->addLayout(rechts);
+}
+
+QGroupBox* TForm4::OptionenAufbauen() {
+  auto* g = new QGroupBox(QStringLiteral("Optionen"), this);
+  SpeedButton10 = Knopf(QStringLiteral("Grafik"), g, QStringLiteral("Grafische Optionen"));
+  SpeedButton11 = Knopf(QStringLiteral("Mathematik"), g, QStringLiteral("Mathematische Optionen"));
+  SpeedButton1 = Knopf(QStringLiteral("Optionen an/aus"), g);
+  SpeedButton6 = Knopf(QStringLiteral("Funktionsinfo"), g, QStringLiteral("Mathematische Informationen anzeigen"));
+  CheckBox21 = Kasten(QStringLiteral("Bild einfrieren"), g);
+  Image1 = new QLabel(g);
+  Image1->setFixedSize(16, 16);
+  Image1->setCursor(Qt::PointingHandCursor);
+  Image1->setToolTip(QStringLiteral("Hat der Fit funktioniert?"));
+  Image1->installEventFilter(this);
+  Label12 = new QLabel(QStringLiteral("28ms"), g);
+  Label12->setToolTip(QStringLiteral("So schnell wurde das Bild erstellt"));
+  SpeedButton4 = Knopf(QStringLiteral("In die Zwischenablage kopieren"), g);
+  SpeedButton3 = Knopf(QStringLiteral("Speichern"), g, QStringLiteral("Als Bitmap abspeichern"));
+  CheckBox15 = Kasten(QStringLiteral("Jpeg"), g);
+  auto* r = new QGridLayout(g);
+  r->addWidget(SpeedButton10, 0, 0);
+  r->addWidget(SpeedButton11, 0, 1);
+  r->addWidget(SpeedButton1, 0, 2);
+  r->addWidget(SpeedButton6, 1, 0);
+  r->addWidget(CheckBox21, 1, 1);
+  auto* lampe = new QHBoxLayout;
+  lampe->addWidget(Image1);
+  lampe->addWidget(Label12);
+  r->addLayout(lampe, 1, 2);
+  r->addWidget(SpeedButton4, 2, 0, 1, 2);
+  r->addWidget(SpeedButton3, 2, 2);
+  r->addWidget(CheckBox15, 3, 2);
+  return g;
+}
+
+QGroupBox* TForm4::AnzeigeAufbauen() {
+  auto* g = new QGroupBox(QStringLiteral("Anzeige"), this);
+  CheckBox1 = Kasten(QStringLiteral("Verbinden"), g);
+  CheckBox14 = Kasten(QStringLiteral("Aus"), g, false, QStringLiteral("Ob die Punkte ausgestellt werden sollen"));
+  CheckBox2 = Kasten(QStringLiteral("Beschriftung"), g, true, QStringLiteral("Die Achsen anzeigen?"));
+  CheckBox10 = Kasten(QStringLiteral("Skala"), g, true, QStringLiteral("Skalen anzeigen?"));
+  CheckBox25 = Kasten(QStringLiteral("Gl.m."), g, true);
+  CheckBox26 = Kasten(QStringLiteral("Linie"), g, true);
+  Edit22 = Feld(QStringLiteral("4"), g, {}, 2);
+  Edit20 = Feld(QStringLiteral("3"), g, QStringLiteral("Kommastellen der X-Achse"), 2);
+  Edit23 = Feld(QStringLiteral("3"), g, QStringLiteral("Kommastellen der Y-Achse"), 2);
+  Edit24 = Feld(QStringLiteral("4"), g, QStringLiteral("Kommastellen beim Fit"), 2);
+  CheckBox16 = Kasten(QStringLiteral("Fehlerbalken"), g);
+  Edit1 = Feld(QStringLiteral("X"), g);
+  Edit2 = Feld(QStringLiteral("Y"), g);
+  Edit3 = Feld(QStringLiteral("x"), g);
+  Edit4 = Feld(QStringLiteral("y"), g);
+  Edit5 = Feld(QStringLiteral("z"), g);
+  Edit17 = Feld(QString(), g, QStringLiteral("Links unten im Bild erscheint eine Markierung"));
+  CheckBox20 = Kasten(QStringLiteral("Formel"), g, true, QStringLiteral("Anzeige der Formel für den Fit"));
+  CheckBox23 = Kasten(QStringLiteral("Kasten"), g, true, QStringLiteral("Anzeige des Fit im Kasten"));
+  CheckBox24 = Kasten(QStringLiteral("Chi"), g, true,
+                      QStringLiteral("q² gibt den durchschnittlichen quadratischen Abstand eines Punktes zur "
+                                     "Fit-Funktion an"));
+  TrackBar1 = new QSlider(Qt::Horizontal, g);
+  TrackBar1->setRange(-5, 5);
+  TrackBar1->setValue(0);
+  SpeedButton5 = Knopf(QStringLiteral("Farbe"), g);
+  auto* r = new QGridLayout(g);
+  const auto zeile = [&](int z, std::initializer_list<QWidget*> ws) {
+    int s = 0;
+    for (QWidget* w : ws) r->addWidget(w, z, s++);
+  };
+  zeile(0, {CheckBox1, CheckBox14, CheckBox2});
+  zeile(1, {CheckBox10, CheckBox25, CheckBox26});
+  zeile(2, {new QLabel(QStringLiteral("Sichtbare Stellen"), g), Edit22, CheckBox16});
+  zeile(3, {Edit20, Edit23, Edit24});
+  zeile(4, {new QLabel(QStringLiteral("Achsen"), g), Edit1, Edit2});
+  zeile(5, {new QLabel(QStringLiteral("Formel"), g), Edit3, Edit4, Edit5});
+  zeile(6, {new QLabel(QStringLiteral("Mark"), g), Edit17});
+  zeile(7, {CheckBox20, CheckBox23, CheckBox24});
+  zeile(8, {new QLabel(QStringLiteral("Zeichendicke"), g), TrackBar1, SpeedButton5});
+  return g;
+}
+
+QGroupBox* TForm4::AusschnittAufbauen() {
+  auto* g = new QGroupBox(QStringLiteral("Bildausschnitt"), this);
+  auto* r = new QGridLayout(g);
+  const auto grenze = [&](const QString& text, QLineEdit*& feld, int zeile) {
+    auto* kasten = Kasten(text, g);
+    feld = Feld(QStringLiteral("0"), g);
+    feld->setEnabled(false);
+    r->addWidget(kasten, zeile, 0);
+    r->addWidget(feld, zeile, 1);
+    return kasten;
+  };
+  CheckBox6 = grenze(QStringLiteral("Xmin"), Edit8, 0);
+  CheckBox7 = grenze(QStringLiteral("Xmax"), Edit9, 1);
+  CheckBox4 = grenze(QStringLiteral("Ymin"), Edit6, 2);
+  CheckBox5 = grenze(QStringLiteral("Ymax"), Edit7, 3);
+  return g;
+}
+
+QGroupBox* TForm4::ExtrasAufbauen() {
+  auto* g = new QGroupBox(QStringLiteral("Mathematische Extras"), this);
+  CheckBox19 = Kasten(QStringLiteral("Tangente an"), g, false, QStringLiteral("Tangente an die Fitkurve legen"));
+  CheckBox19->setEnabled(false);
+  Edit21 = Feld(QStringLiteral("1,0"), g, QStringLiteral("Wo soll die Tangente angelegt werden"));
+  CheckBox8 = Kasten(QStringLiteral("Vertikale"), g);
+  Edit11 = Feld(QStringLiteral("x"), g);
+  Edit12 = Feld(QStringLiteral("0"), g);
+  CheckBox9 = Kasten(QStringLiteral("Horizontale"), g);
+  Edit13 = Feld(QStringLiteral("y"), g);
+  Edit14 = Feld(QStringLiteral("0"), g);
+  for (QLineEdit* feld : {Edit11, Edit12, Edit13, Edit14}) feld->setEnabled(false);
+  CheckBox17 = Kasten(QStringLiteral("Schnitt mit Graph"), g);
+  CheckBox17->setEnabled(false);
+  CheckBox11 = Kasten(QStringLiteral("log x"), g, false, QStringLiteral("X-Werte logarithmieren"));
+  CheckBox22 = Kasten(QStringLiteral("log y"), g, false, QStringLiteral("Y-Werte logarithmieren"));
+  ComboBox3 = new QComboBox(g);
+  ComboBox3->addItems({QStringLiteral("2"), QStringLiteral("e"), QStringLiteral("10")});
+  ComboBox3->setCurrentIndex(1);
+  ComboBox3->setEnabled(false);
+  CheckBox12 = Kasten(QStringLiteral("Variation"), g, false,
+                      QStringLiteral("X- und Y-Werte mit Zehnerpotenzen multiplizieren"));
+  auto* r = new QGridLayout(g);
+  const auto zeile = [&](int z, std::initializer_list<QWidget*> ws) {
+    int s = 0;
+    for (QWidget* w : ws) r->addWidget(w, z, s++);
+  };
+  zeile(0, {CheckBox19, Edit21});
+  zeile(1, {CheckBox8, Edit11, Edit12});
+  zeile(2, {CheckBox9, Edit13, Edit14});
+  zeile(3, {CheckBox17});
+  zeile(4, {CheckBox11, CheckBox22, ComboBox3});
+  zeile(5, {CheckBox12});
+  return g;
+}
+
+QGroupBox* TForm4::FitAufbauen() {
+  auto* g = new QGroupBox(QStringLiteral("Fit"), this);
+  CheckBox3 = Kasten(QStringLiteral("Fit"), g);
+  ComboBox1 = new QComboBox(g);
+  for (uint8_t m = 1; m <= Modellanzahl; ++m) ComboBox1->addItem(Text(Modellnamen(m)));
+  ComboBox1->setCurrentIndex(0);
+  Label11 = new QLabel(QStringLiteral("f(x) = a + b * x"), g);
+  Label11->hide();
+  Label4 = new QLabel(QStringLiteral("Schritte"), g);
+  Edit16 = Feld(QStringLiteral("100"), g,
+                QStringLiteral("Der Algorithmus nähert sich iterativ dem besten Ergebnis. Je mehr Schritte gemacht "
+                               "werden, desto besser ist der Fit. Wird die Schrittanzahl auf null gesetzt, so wird "
+                               "die Funktion, die über die Startwerte angegeben ist, gezeichnet."));
+  SpeedButton2 = Knopf(QStringLiteral("+"), g, QStringLiteral("Eine Iteration hinzufügen"));
+  SpeedButton8 = Knopf(QStringLiteral("100"), g);
+  CheckBox13 = Kasten(QStringLiteral("Ausreißerelimination"), g);
+  CheckBox13->setEnabled(false);
+  Edit15 = Feld(QStringLiteral("100"), g);
+  Edit15->setEnabled(false);
+  Label3 = new QLabel(QStringLiteral("%"), g);
+  CheckBox18 = Kasten(QStringLiteral("Startwerte:"), g, false,
+                      QStringLiteral("Wenn der Fit nicht das gewünschte Ergebnis liefert, können die Startwerte so "
+                                     "eingesetzt werden, dass sich die Ausgangsfunktion bereits in der Nähe der "
+                                     "gewünschten Fit-Funktion befindet. Der Algorithmus konvergiert dann besser."));
+  StringGrid1 = new QTableWidget(9, 2, g);
+  StringGrid1->setToolTip(QStringLiteral("Hier die Startwerte für die Koeffizienten eintragen"));
+  StringGrid1->horizontalHeader()->hide();
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
+  const auto zelle = [&](int zeile, int spalte, const QString& text, bool fest) {
+    auto* z = new QTableWidgetItem(text);
+    if (fest) {
+      z->setFlags(Qt::ItemIsEnabled);
+      z->setBackground(palette().button());
+    }
+    StringGrid1->setItem(zeile, spalte, z);
+  };
+  zelle(0, 0, QStringLiteral("Var."), true);
+  zelle(0, 1, QStringLiteral("Init."), true);
+  for (int i = 1; i <= 8; ++i) {
+    zelle(i, 0, QString(QChar(u'a' + i - 1)), true);
+    zelle(i, 1, QStringLiteral("1,00"), false);
+  }
+  StringGrid1->resizeColumnsToContents();
+  StringGrid1->setColumnWidth(1, 110);
+  StringGrid1->setFixedHeight(StringGrid1->rowHeight(0) * 9 + 4);
+  CheckListBox1 = new QListWidget(g);
+  CheckListBox1->setToolTip(QStringLiteral(
+      "Hier kann festgelegt werden, welche Koeffizienten sich während des Fittens nicht ändern sollen."));
+  CheckListBox1->setEnabled(false);
+  CheckListBox1->setFixedHeight(StringGrid1->height());
+  SpeedButton7 = Knopf(QStringLiteral("Init"), g, QStringLiteral("Setze passende Startwerte für die Koeffizienten"));
+  SpeedButton9 = Knopf(QStringLiteral("Best"), g, QStringLiteral("Finde die beste Fit-Funktion durch die Punkte"));
+  SpeedButton12 = Knopf(QStringLiteral("Get"), g, QStringLiteral("Hole dir die Koeffizienten des aktuellen Fit als Startwerte"));
+  Label8 = new QLabel(QStringLiteral("Fehler:"), g);
+  Label6 = new QLabel(QStringLiteral("dX"), g);
+  Label7 = new QLabel(QStringLiteral("dY"), g);
+  Edit18 = Feld(QStringLiteral("0,0"), g);
+  Edit19 = Feld(QStringLiteral("0,0"), g);
+  ComboBox2 = new QComboBox(g);
+  for (uint8_t art = 0; art < 4; ++art) ComboBox2->addItem(Text(Fehlerarten(art)));
+  ComboBox2->setCurrentIndex(0);
+  auto* r = new QGridLayout(g);
+  r->addWidget(CheckBox3, 0, 0);
+  r->addWidget(ComboBox1, 0, 1, 1, 3);
+  r->addWidget(Label11, 1, 0, 1, 4);
+  r->addWidget(Label4, 2, 0);
+  r->addWidget(Edit16, 2, 1);
+  r->addWidget(SpeedButton2, 2, 2);
+  r->addWidget(SpeedButton8, 2, 3);
+  r->addWidget(CheckBox13, 3, 0, 1, 2);
+  r->addWidget(Edit15, 3, 2);
+  r->addWidget(Label3, 3, 3);
+  r->addWidget(CheckBox18, 4, 0, 1, 2);
+  r->addWidget(SpeedButton7, 4, 2);
+  r->addWidget(SpeedButton9, 4, 3);
+  r->addWidget(StringGrid1, 5, 0, 1, 2);
+  r->addWidget(CheckListBox1, 5, 2, 1, 2);
+  r->addWidget(SpeedButton12, 6, 2);
+  r->addWidget(Label8, 7, 0);
+  r->addWidget(Label6, 7, 1);
+  r->addWidget(Edit18, 7, 2);
+  r->addWidget(Label7, 8, 1);
+  r->addWidget(Edit19, 8, 2);
+  r->addWidget(ComboBox2, 9, 0, 1, 4);
+  return g;
+}

@@ -1,0 +1,202 @@
+// TForm4: the fit controls: model, steps, start values, fixed coefficients, error modes,
+// logarithms, and "Init", "Best", "Get".
+#include "Unit4.h"
+
+#include "Anwendung.h"
+#include "Unit1.h"
+#include "Waechter.h"
+
+#include "core/Ganzzahl.h"
+#include "core/Zahllesen.h"
+#include "core/Zahltext.h"
+#include "fit/Modelle.h"
+#include "fit/Startwerte.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <algorithm>
+
+void TForm4::FitVerbinden() {
+  TMeldungen& m = anwendung_.Meldungen();
+  Verbinde(m, CheckBox3, &QCheckBox::toggled, this, &TForm4::CheckBox3Click);
+  Verbinde(m, ComboBox1, &QComboBox::activated, this, &TForm4::ComboBox1Change);
+  Verbinde(m, CheckBox13, &QCheckBox::toggled, this, &TForm4::CheckBox13Click);
+  Verbinde(m, CheckBox18, &QCheckBox::toggled, this, &TForm4::CheckBox18Click);
+  Verbinde(m, ComboBox2, &QComboBox::activated, this, &TForm4::ComboBox2Change);
+  Verbinde(m, Edit16, &QLineEdit::textChanged, this, &TForm4::Plotten);
+  Verbinde(m, Edit15, &QLineEdit::textChanged, this, &TForm4::Plotten);
+  Verbinde(m, Edit18, &QLineEdit::textChanged, this, &TForm4::Edit18Change);
+  Verbinde(m, Edit19, &QLineEdit::textChanged, this, &TForm4::Edit19Change);
+  Verbinde(m, CheckListBox1, &QListWidget::itemChanged, this, &TForm4::Plotten);
+  Verbinde(m, StringGrid1, &QTableWidget::itemChanged, this, &TForm4::Plotten);
+  Verbinde(m, StringGrid1, &QTableWidget::cellClicked, this, &TForm4::StringGrid1Click);
+  Verbinde(m, SpeedButton2, &QPushButton::clicked, this, &TForm4::SpeedButton2Click);
+  Verbinde(m, SpeedButton8, &QPushButton::clicked, this, &TForm4::SpeedButton8Click);
+  Verbinde(m, SpeedButton7, &QPushButton::clicked, this, &TForm4::SpeedButton7Click);
+  Verbinde(m, SpeedButton9, &QPushButton::clicked, this, &TForm4::SpeedButton9Click);
+  Verbinde(m, SpeedButton12, &QPushButton::clicked, this, &TForm4::SpeedButton12Click);
+  Verbinde(m, CheckBox11, &QCheckBox::toggled, this, &TForm4::CheckBox11Click);
+  Verbinde(m, CheckBox22, &QCheckBox::toggled, this, &TForm4::CheckBox22Click);
+  Verbinde(m, ComboBox3, &QComboBox::activated, this, &TForm4::ComboBox3Change);
+  Verbinde(m, CheckBox12, &QCheckBox::toggled, this, &TForm4::CheckBox12Click);
+}
+
+void TForm4::CheckBox3Click() {
+  FindeKastenPosition();
+  const bool fit = CheckBox3->isChecked();
+  Label11->setVisible(fit);
+  CheckBox19->setEnabled(fit);
+  CheckBox13->setEnabled(fit);
+  Edit15->setEnabled(CheckBox13->isChecked() && fit);
+  Plotten(); // the tangent field's change handler
+  ComboBox1Change();
+  Plotten(); // the two marker-line value fields' change handlers
+  Plotten();
+}
+
+void TForm4::ComboBox1Change() {
+  const uint8_t modell = CheckBox3->isChecked() ? static_cast<uint8_t>(ComboBox1->currentIndex() + 1) : 0;
+  einstellungen_.Fit.Modell = ComboBox1->currentIndex() < 0 ? 0 : modell;
+  Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
+  {
+    const QSignalBlocker still(CheckListBox1);
+    CheckListBox1->clear();
+    for (int i = 0; i < Parameteranzahl(einstellungen_.Fit.Modell); ++i) {
+      auto* eintrag = new QListWidgetItem(QString(QChar(u'a' + i)) + QStringLiteral(": Fix"), CheckListBox1);
+      eintrag->setFlags(eintrag->flags() | Qt::ItemIsUserCheckable);
+      eintrag->setCheckState(Qt::Unchecked);
+    }
+  }
+  Plotten();
+}
+
+void TForm4::CheckBox13Click() {
+  Edit15->setEnabled(CheckBox13->isChecked());
+  Plotten();
+}
+
+void TForm4::CheckBox18Click() {
+  CheckListBox1->setEnabled(CheckBox18->isChecked());
+  Plotten();
+}
+
+void TForm4::StringGrid1Click() { CheckBox18->setChecked(true); }
+
+void TForm4::ComboBox2Change() {
+  switch (ComboBox2->currentIndex()) {
+  case 2:
+    Edit18->setText(QStringLiteral("0"));
+    Edit19->setText(QStringLiteral("+1"));
+    break;
+  case 3:
+    Edit18->setText(QStringLiteral("+1"));
+    Edit19->setText(QStringLiteral("+1"));
+    break;
+  default:
+    break;
+  }
+  Plotten();
+}
+
+void TForm4::Edit18Change() {
+  CheckBox16->setChecked(true);
+  Plotten();
+}
+
+void TForm4::Edit19Change() {
+  CheckBox16->setChecked(true);
+  Plotten();
+}
+
+namespace {
+
+// The steps field plus a number, in 64 bits so that "2147483647" + 1 does not wrap.
+QString Schrittzahl(const QLineEdit* feld, int64_t plus) {
+  return QString::number(static_cast<int64_t>(GanzzahlAusText(feld->text().toStdString(), 0)) + plus);
+}
+
+} // namespace
+
+void TForm4::SpeedButton2Click() {
+  Edit16->setText(Schrittzahl(Edit16, 1));
+  Plotten();
+}
+
+void TForm4::SpeedButton8Click() { Edit16->setText(Schrittzahl(Edit16, 100)); }
+
+std::pair<TVektor, TVektor> TForm4::Datenpaare() const {
+  const TForm1& haupt = anwendung_.Form1();
+  const TStringListe spalte1 = haupt.Zeilen(1), spalte2 = haupt.Zeilen(2);
+  const std::size_t n = std::min(spalte1.size(), spalte2.size());
+  TVektor x(n), y(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    x[i] = ZahlAusText(spalte1[i], 0);
+    y[i] = ZahlAusText(spalte2[i], 0);
+  }
+  return {x, y};
+}
+
+void TForm4::startwerteeinfuellen(const TKoeffizienten& k) {
+  const QSignalBlocker still(StringGrid1);
+  for (int i = 0; i < 8; ++i)
+    StringGrid1->item(i + 1, 1)->setText(QString::fromStdString(ZahlAlsText(k.Werte[static_cast<std::size_t>(i)])));
+  StringGrid1->viewport()->update();
+}
+
+void TForm4::SpeedButton7Click() {
+  const auto [x, y] = Datenpaare();
+  if (x.empty()) return;
+  startwerteeinfuellen(StartwerteSchaetzen(x, y, static_cast<uint8_t>(ComboBox1->currentIndex() + 1), {}));
+  Plotten();
+}
+
+void TForm4::SpeedButton12Click() {
+  const QSignalBlocker still(StringGrid1);
+  for (int i = 0; i < Parameteranzahl(fit_.Modell); ++i)
+    StringGrid1->item(i + 1, 1)->setText(QString::fromStdString(ZahlAlsText(fit_.Koeffizienten.Werte[static_cast<std::size_t>(i)])));
+  StringGrid1->viewport()->update();
+}
+
+void TForm4::SpeedButton9Click() {
+  const auto [x, y] = Datenpaare();
+  if (x.empty()) return;
+  const uint8_t bestes = Bestes(x, y, einstellungen_.FitParameter);
+  // Several controls change: one redraw at the end, whatever happens in between.
+  const bool warEingefroren = CheckBox21->isChecked();
+  CheckBox21->setChecked(true);
+  const auto auftauen = qScopeGuard([&] { CheckBox21->setChecked(warEingefroren); });
+  ComboBox1->setCurrentIndex(bestes - 1);
+  CheckBox3->setChecked(true);
+  CheckBox18->setChecked(false);
+  ComboBox1Change();
+}
+
+TIndexmenge TForm4::holefixe() const {
+  TIndexmenge fix;
+  for (int i = 0; i < CheckListBox1->count() && i < MaxKoeffizienten; ++i)
+    fix.Setze(static_cast<uint8_t>(i), CheckListBox1->item(i)->checkState() == Qt::Checked);
+  return fix;
+}
+
+void TForm4::CheckBox11Click() {
+  FindeKastenPosition();
+  ComboBox3->setEnabled(CheckBox11->isChecked() || CheckBox22->isChecked());
+  Plotten();
+}
+
+void TForm4::CheckBox22Click() { CheckBox11Click(); }
+
+void TForm4::ComboBox3Change() {
+  FindeKastenPosition();
+  Plotten();
+}
+
+void TForm4::CheckBox12Click() { ComboBox3Change(); }
