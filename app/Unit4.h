@@ -62,6 +62,8 @@ public:
   const QImage& Bild() const { return bild_; }
   // Completed and failed drawings since creation (tests count redraws).
   int Zeichnungen() const { return zeichnungen_; }
+  // The lamp: 0 failure, 1 success, 2 busy, -1 before the first drawing.
+  int Lampenzustand() const { return lampe_; }
 
   // The image, its read-out, help texts and status.
   QLabel *Plot, *Label13, *Label14, *Label15, *Label18, *Label12, *Image1;
@@ -132,6 +134,7 @@ protected:
 
 private:
   void Aufbauen();
+  void Benennen();
   QGroupBox* OptionenAufbauen();
   QGroupBox* AnzeigeAufbauen();
   QGroupBox* AusschnittAufbauen();
@@ -159,4 +162,5 @@ private:
   qint64 startzeit_ = 0;
   bool optionenGezeigt_ = true;
   int zeichnungen_ = 0;
+  int lampe_ = -1;
 };

@@ -87,12 +87,104 @@ TForm4::TForm4(TAnwendung& anwendung)
   bild_.fill(Qt::white);
   lampen_ = {Lampenbild(QColor(220, 40, 40)), Lampenbild(QColor(40, 180, 60)), Lampenbild(QColor(240, 200, 40))};
   Aufbauen();
+  Benennen();
   // The initial record: the controls' defaults, with the kept fields of a fresh window.
   einstellungen_.Vordergrund = 0;
   einstellungen_.Hintergrund = 0x00FFFFFF;
   einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
   Verbinden();
   FitVerbinden();
+}
+
+// The controls carry their names, so that tools and tests find them as the window names them.
+void TForm4::Benennen() {
+  const std::pair<const char*, QWidget*> namen[] = {
+      {"Plot", Plot},
+      {"Label13", Label13},
+      {"Label14", Label14},
+      {"Label15", Label15},
+      {"Label18", Label18},
+      {"Label12", Label12},
+      {"Image1", Image1},
+      {"GroupBox1", GroupBox1},
+      {"GroupBox2", GroupBox2},
+      {"GroupBox3", GroupBox3},
+      {"GroupBox4", GroupBox4},
+      {"GroupBox5", GroupBox5},
+      {"SpeedButton1", SpeedButton1},
+      {"SpeedButton3", SpeedButton3},
+      {"SpeedButton4", SpeedButton4},
+      {"SpeedButton6", SpeedButton6},
+      {"SpeedButton10", SpeedButton10},
+      {"SpeedButton11", SpeedButton11},
+      {"CheckBox21", CheckBox21},
+      {"CheckBox15", CheckBox15},
+      {"CheckBox1", CheckBox1},
+      {"CheckBox14", CheckBox14},
+      {"CheckBox2", CheckBox2},
+      {"CheckBox10", CheckBox10},
+      {"CheckBox25", CheckBox25},
+      {"CheckBox26", CheckBox26},
+      {"CheckBox16", CheckBox16},
+      {"CheckBox20", CheckBox20},
+      {"CheckBox23", CheckBox23},
+      {"CheckBox24", CheckBox24},
+      {"Edit22", Edit22},
+      {"Edit20", Edit20},
+      {"Edit23", Edit23},
+      {"Edit24", Edit24},
+      {"Edit1", Edit1},
+      {"Edit2", Edit2},
+      {"Edit3", Edit3},
+      {"Edit4", Edit4},
+      {"Edit5", Edit5},
+      {"Edit17", Edit17},
+      {"TrackBar1", TrackBar1},
+      {"SpeedButton5", SpeedButton5},
+      {"CheckBox4", CheckBox4},
+      {"CheckBox5", CheckBox5},
+      {"CheckBox6", CheckBox6},
+      {"CheckBox7", CheckBox7},
+      {"Edit6", Edit6},
+      {"Edit7", Edit7},
+      {"Edit8", Edit8},
+      {"Edit9", Edit9},
+      {"CheckBox19", CheckBox19},
+      {"CheckBox8", CheckBox8},
+      {"CheckBox9", CheckBox9},
+      {"CheckBox17", CheckBox17},
+      {"CheckBox11", CheckBox11},
+      {"CheckBox22", CheckBox22},
+      {"CheckBox12", CheckBox12},
+      {"Edit21", Edit21},
+      {"Edit11", Edit11},
+      {"Edit12", Edit12},
+      {"Edit13", Edit13},
+      {"Edit14", Edit14},
+      {"ComboBox3", ComboBox3},
+      {"CheckBox3", CheckBox3},
+      {"CheckBox13", CheckBox13},
+      {"CheckBox18", CheckBox18},
+      {"ComboBox1", ComboBox1},
+      {"ComboBox2", ComboBox2},
+      {"Label11", Label11},
+      {"Label4", Label4},
+      {"Label3", Label3},
+      {"Label8", Label8},
+      {"Label6", Label6},
+      {"Label7", Label7},
+      {"Edit16", Edit16},
+      {"Edit15", Edit15},
+      {"Edit18", Edit18},
+      {"Edit19", Edit19},
+      {"SpeedButton2", SpeedButton2},
+      {"SpeedButton8", SpeedButton8},
+      {"SpeedButton7", SpeedButton7},
+      {"SpeedButton9", SpeedButton9},
+      {"SpeedButton12", SpeedButton12},
+      {"StringGrid1", StringGrid1},
+      {"CheckListBox1", CheckListBox1}};
+  for (const auto& [name, w] : namen) w->setObjectName(QLatin1String(name));
 }
 
 void TForm4::Aufbauen() {

@@ -159,6 +159,7 @@ void TForm4::PlotLampe() {
 }
 
 void TForm4::Lampe(int bild) {
+  lampe_ = bild;
   Image1->setPixmap(lampen_[static_cast<std::size_t>(bild)]);
   Image1->repaint();
 }

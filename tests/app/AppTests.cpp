@@ -16,8 +16,9 @@ int main(int argc, char* argv[]) {
   TDateienTest dateien;
   TOptionenTest optionen;
   TInformationTest information;
+  TPlotfensterTest plotfenster;
   int fehler = 0;
-  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information})
+  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster})
     fehler += QTest::qExec(test, argc, argv);
   return fehler == 0 ? 0 : 1;
 }

@@ -88,6 +88,27 @@ private slots:
   void BeispielbilderDerModelle();
 };
 
+class TPlotfensterTest : public QObject {
+  Q_OBJECT
+private slots:
+  void Anfangszustand_data();
+  void Anfangszustand();
+  void PlotknopfZeichnetWieDerRenderer();
+  void SpaltenWerdenNormalisiert();
+  void EinfrierenSammeltAenderungen();
+  void FehlschlagZeigtLampeUndHilfen();
+  void LeereSpalteZweiMitKasten();
+  void FelderImDatensatz_data();
+  void FelderImDatensatz();
+  void FarbeUeberDenDialog();
+  void SpeichernUndKopieren();
+  void Gruppenknoepfe();
+  void Fitsteuerung();
+  void StartwerteGetInitUndSchritte();
+  void BestUndFehlerarten();
+  void OhneZeichnungKeinAbsturz();
+};
+
 class TOptionenTest : public QObject {
   Q_OBJECT
 private slots:
