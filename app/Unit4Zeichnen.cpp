@@ -197,8 +197,9 @@ void TForm4::PlotAnzeigen() {
   einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
   Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   TQtLeinwand leinwand(bild_);
-  abbildung_ = DiagrammZeichnen(leinwand, x, y, dx, dy, einstellungen_);
-  fit_ = Fit(x, y, einstellungen_.Fit, einstellungen_.FitParameter);
+  std::optional<TFitErgebnis> rohfit;
+  abbildung_ = DiagrammZeichnen(leinwand, x, y, dx, dy, einstellungen_, &rohfit);
+  fit_ = rohfit ? *rohfit : Fit(x, y, einstellungen_.Fit, einstellungen_.FitParameter);
   anwendung_.Form5().INfoeinfuellen(x, y, fit_, einstellungen_);
   const auto dauer = QDateTime::currentMSecsSinceEpoch() - startzeit_;
   Label12->setText(QString::fromStdString(ZeitAlsText(static_cast<uint32_t>(std::max<qint64>(dauer, 0)))));

@@ -4,16 +4,20 @@
 #include "Dialoge.h"
 #include "Meldungen.h"
 #include "Unit1.h"
+#include "Unit4.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include "Spaltenfeld.h"
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -79,6 +83,36 @@ void BM_DateiFallenlassen50MB(benchmark::State& state) {
   state.counters["Zeilen"] = anwendung.Form1().Memo2->Zeilenzahl();
 }
 BENCHMARK(BM_DateiFallenlassen50MB)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// One redraw of the plot window on 10^5 points: columns read and normalised, record assembled,
+// diagram drawn, raw columns fitted, information window filled. Range 1: the model (0: no fit;
+// 3: Gauss, four coefficients, 100 steps).
+void BM_PlotAnzeigen(benchmark::State& state) {
+  QTemporaryDir ordner;
+  TMeldungsprotokoll meldungen;
+  TQtDialoge dialoge; // never asked: the benchmarks save nothing
+  TAnwendung anwendung(ordner.path(), meldungen, dialoge);
+  anwendung.Bereit = true;
+  TForm1& f = anwendung.Form1();
+  const int punkte = static_cast<int>(state.range(0));
+  QStringList x, y;
+  for (int i = 0; i < punkte; ++i) {
+    const double t = 10.0 * i / punkte;
+    x << QString::number(t, 'f', 6).replace(QLatin1Char('.'), QLatin1Char(','));
+    y << QString::number(3 * std::exp(-(t - 5) * (t - 5) / 4) + 0.01 * (i % 7), 'f', 6).replace(QLatin1Char('.'), QLatin1Char(','));
+  }
+  f.Memo1->setPlainText(x.join(QLatin1Char('\n')));
+  f.Memo2->setPlainText(y.join(QLatin1Char('\n')));
+  TForm4& plot = anwendung.Form4();
+  if (state.range(1) != 0) {
+    plot.CheckBox3->setChecked(true);
+    plot.ComboBox1->setCurrentIndex(static_cast<int>(state.range(1)) - 1);
+    plot.ComboBox1Change();
+  }
+  for (auto _ : state) plot.Plotten();
+  if (plot.Lampenzustand() != 1) state.SkipWithError("the drawing failed");
+}
+BENCHMARK(BM_PlotAnzeigen)->Args({100000, 0})->Args({100000, 3})->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -13,11 +13,16 @@
 #include "Diagrammeinstellungen.h"
 #include "Leinwand.h"
 
+#include <optional>
 #include <span>
 
-// dx, dy: the individual errors of error mode 3; may be empty otherwise.
+// dx, dy: the individual errors of error mode 3; may be empty otherwise. rohfit, when given,
+// receives the fit the drawing made when it equals Fit(x, y, r.Fit, r.FitParameter) on the
+// untransformed points (no integration, logarithm, "Variation" or outlier pass), so that a
+// caller that needs that result does not fit the same points twice.
 TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,
-                            std::span<const double> dx, std::span<const double> dy, TDiagrammEinstellungen r);
+                            std::span<const double> dx, std::span<const double> dy, TDiagrammEinstellungen r,
+                            std::optional<TFitErgebnis>* rohfit = nullptr);
 
 // The diagram without individual errors, as the explanations show a model.
 TAbbildung BeispielZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,

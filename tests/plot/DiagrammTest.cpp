@@ -2,6 +2,8 @@
 
 #include "plot/Diagramm.h"
 
+#include "fit/Fit.h"
+
 #include "core/Typen.h"
 #include "TestHilfen.h"
 
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <sstream>
 
@@ -290,6 +293,41 @@ TEST(DiagrammZeichnen, GanzesDiagrammWieAufgezeichnet) {
   std::stringstream gespeichert;
   gespeichert << datei.rdbuf();
   EXPECT_EQ(text.str(), gespeichert.str()) << "regenerate with QUARN_GOLDEN_NEU=1 and review the diff";
+}
+
+} // namespace
+
+namespace {
+
+// The drawing's own fit stands in for a fit of the raw points exactly when it is one.
+TEST(DiagrammZeichnen, RohfitNurOhneUmformung) {
+  const TVektor x = {1, 2, 3, 4, 5, 6}, y = {1, 3, 7, 8, 4, 2};
+  struct {
+    const char* name;
+    std::function<void(TDiagrammEinstellungen&)> aendern;
+    bool roh;
+  } const faelle[] = {
+      {"Gerade", [](auto& r) { r.Fit.Modell = 1; }, true},
+      {"Gauss", [](auto& r) { r.Fit.Modell = 3; }, true},
+      {"ohne Fit", [](auto& r) { r.Fit.Modell = 0; }, false},
+      {"log x", [](auto& r) { r.Fit.Modell = 1; r.LogBasisX = 10; }, false},
+      {"Variation", [](auto& r) { r.Fit.Modell = 1; r.Variation = true; }, false},
+      {"integriert", [](auto& r) { r.Fit.Modell = 1; r.Integrationen = 1; }, false},
+      {"Ausreisser", [](auto& r) { r.Fit.Modell = 1; r.Fit.Ausreisser = true; r.Fit.Prozent = 50; }, false},
+  };
+  for (const auto& f : faelle) {
+    TDiagrammEinstellungen r = Schlicht();
+    f.aendern(r);
+    TAufzeichnendeLeinwand l(697, 409);
+    std::optional<TFitErgebnis> rohfit;
+    DiagrammZeichnen(l, x, y, {}, {}, r, &rohfit);
+    ASSERT_EQ(rohfit.has_value(), f.roh) << f.name;
+    if (!f.roh) continue;
+    const TFitErgebnis direkt = Fit(x, y, r.Fit, r.FitParameter);
+    EXPECT_EQ(rohfit->Modell, direkt.Modell) << f.name;
+    EXPECT_EQ(rohfit->Koeffizienten.Werte, direkt.Koeffizienten.Werte) << f.name;
+    EXPECT_EQ(rohfit->Koeffizienten.Fehler, direkt.Koeffizienten.Fehler) << f.name;
+  }
 }
 
 } // namespace
