@@ -125,7 +125,8 @@ void TInformationTest::SpeichernUeberschreibtOderMeldetEinmal() {
   QTest::mouseClick(info.SpeedButton1, Qt::LeftButton);
   QVERIFY(p.Lesen(QStringLiteral("alt.txt")).startsWith("Datenpunkte: 0\r\n"));
   QVERIFY(p.meldungen.Texte.isEmpty());
-  // A target that cannot be written: one message, nothing else changes.
+  // A target that cannot be written: one message, nothing else changes. (A folder: the file
+  // system refuses it even to the superuser.)
   p.dialoge.Namen << p.Datenordner();
   QTest::mouseClick(info.SpeedButton1, Qt::LeftButton);
   QCOMPARE(p.meldungen.Fehlertexte,
@@ -171,7 +172,8 @@ void TInformationTest::BeispielbilderDerModelle() {
   TTestprogramm p;
   TForm3& erklaerung = p.a().Form3();
   QCOMPARE(erklaerung.ComboBox1->count(), Modellanzahl);
-  QCOMPARE(erklaerung.ComboBox1->itemText(0), QStringLiteral("Lineare Regression"));
+  for (int m = 1; m <= Modellanzahl; ++m)
+    QCOMPARE(erklaerung.ComboBox1->itemText(m - 1), QString::fromStdString(std::string(Modellnamen(static_cast<uint8_t>(m)))));
   QCOMPARE(erklaerung.ComboBox1->currentIndex(), 0);
   const auto referenz = [](int modell) {
     QImage bild(129, 121, QImage::Format_RGB32);
@@ -199,4 +201,10 @@ void TInformationTest::BeispielbilderDerModelle() {
   QTest::keyClick(auswahl, Qt::Key_Down);
   pruefen();
   QCOMPARE(auswahl->currentIndex(), Modellanzahl - 5);
+  // Jumps: the first model after the last, and back.
+  QTest::keyClick(auswahl, Qt::Key_Home);
+  pruefen();
+  QTest::keyClick(auswahl, Qt::Key_End);
+  pruefen();
+  QCOMPARE(auswahl->currentIndex(), Modellanzahl - 1);
 }

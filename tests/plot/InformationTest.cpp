@@ -62,9 +62,10 @@ TEST(Infotexte, FuellenUndAbbrechen) {
       {"eine Null in x", {0, 2}, {0, 4}, {{28, "X = 0,0000"}, {29, "Y = 0,0000"}}, {}, false},
       {"Produkt jenseits des Bereichs", {1e200, 1e200}, {2e200, 2e200}, {{28, "X = ?"}, {29, "Y = ?"}, {19, "0,0000"}},
        {}, false},
-      {"kürzere y-Spalte", {1, 2, 3, 4, 5, 6, 7}, {2, 4, 6, 8, 10}, {{2, "5"}, {4, "0,0000"}, {13, "X = 28,0000"}},
+      // One unit off the line at every pair: the sum and its mean run over the five pairs.
+      {"kürzere y-Spalte", {1, 2, 3, 4, 5, 6, 7}, {3, 5, 7, 9, 11}, {{2, "5"}, {4, "5,0000"}, {34, "1,0000"}, {13, "X = 28,0000"}},
        {}, false},
-      {"kürzere x-Spalte", {1, 2, 3, 4, 5}, {2, 4, 6, 8, 10, 12, 14}, {{2, "5"}, {4, "0,0000"}}, {}, false},
+      {"kürzere x-Spalte", {1, 2, 3, 4, 5}, {3, 5, 7, 9, 11, 13, 15}, {{2, "5"}, {4, "5,0000"}, {34, "1,0000"}}, {}, false},
       // The step width overflows, after the geometric means: the fill stops there.
       {"Fehler nach den Mittelwerten", {1e308, -1e308}, {1, 2}, {{16, "X = 0,0000"}, {28, "X = ?"}}, {19, 21, 32},
        true},
