@@ -28,6 +28,7 @@ class QListWidget;
 class QPushButton;
 class QSlider;
 class QTableWidget;
+class QToolButton;
 class TAnwendung;
 
 class TForm4 : public QWidget {
@@ -51,6 +52,10 @@ public:
   void FesteGrenzenLoesen();
   // Moves a box that lies outside the image back near the upper left of the plot area.
   void FindeKastenPosition();
+  // The read-out following the mouse over the image (image coordinates).
+  void MausBewegung(int x, int y);
+  // A button pressed on the image: left places the box there, any other puts it off the image.
+  void MausKlick(int x, int y, Qt::MouseButton knopf);
   // The grid's start values from K, in the general number format.
   void startwerteeinfuellen(const TKoeffizienten& k);
   // The coefficients ticked in the fixed list.
@@ -80,10 +85,16 @@ public:
   // "Bildausschnitt"
   QCheckBox *CheckBox4, *CheckBox5, *CheckBox6, *CheckBox7;
   QLineEdit *Edit6, *Edit7, *Edit8, *Edit9;
+  QSlider* TrackBar2;
+  QLabel* Image2;
   // "Mathematische Extras"
   QCheckBox *CheckBox19, *CheckBox8, *CheckBox9, *CheckBox17, *CheckBox11, *CheckBox22, *CheckBox12;
   QLineEdit *Edit21, *Edit11, *Edit12, *Edit13, *Edit14;
   QComboBox* ComboBox3;
+  // UpDown1: integrations (right) and differentiations (left) of the points, with its label.
+  QWidget* UpDown1;
+  QToolButton *UpDown1Links, *UpDown1Rechts;
+  QLabel* Label1;
   // "Fit"
   QCheckBox *CheckBox3, *CheckBox13, *CheckBox18;
   QComboBox *ComboBox1, *ComboBox2;
@@ -109,6 +120,9 @@ public slots:
   void CheckBox7Click();
   void CheckBox8Click();
   void CheckBox9Click();
+  void TrackBar2Change();
+  void Image2Click();
+  void UpDown1Click(bool rechts);
   // Fit controls
   void CheckBox3Click();
   void ComboBox1Change();
@@ -130,6 +144,7 @@ public slots:
 
 protected:
   void showEvent(QShowEvent* ereignis) override;
+  void wheelEvent(QWheelEvent* ereignis) override;
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
@@ -142,6 +157,8 @@ private:
   QGroupBox* FitAufbauen();
   void Verbinden();
   void FitVerbinden();
+  void MausVerbinden();
+  void KastenAuf(std::optional<TWeltpunkt> w);
   TPlotfelder Felder() const;
   void Lampe(int bild);
   // The world point of a pixel of the drawn diagram; nothing before anything was drawn or when
@@ -156,7 +173,8 @@ private:
   std::array<QPixmap, 3> lampen_; // failure, success, busy
   TDiagrammEinstellungen einstellungen_;
   TAbbildung abbildung_{};
-  TFitErgebnis fit_;
+  TFitErgebnis fit_;              // of the raw columns: "Get", the information window
+  TFitErgebnis gezeichneterFit_;  // the curve as drawn: the tracer
   uint32_t farbe_ = 0x000000FF;
   bool zeichenauftrag_ = false;
   qint64 startzeit_ = 0;

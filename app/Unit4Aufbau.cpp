@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -94,6 +95,7 @@ TForm4::TForm4(TAnwendung& anwendung)
   einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
   Verbinden();
   FitVerbinden();
+  MausVerbinden();
 }
 
 // The controls carry their names, so that tools and tests find them as the window names them.
@@ -183,7 +185,11 @@ void TForm4::Benennen() {
       {"SpeedButton9", SpeedButton9},
       {"SpeedButton12", SpeedButton12},
       {"StringGrid1", StringGrid1},
-      {"CheckListBox1", CheckListBox1}};
+      {"CheckListBox1", CheckListBox1},
+      {"TrackBar2", TrackBar2},
+      {"Image2", Image2},
+      {"UpDown1", UpDown1},
+      {"Label1", Label1}};
   for (const auto& [name, w] : namen) w->setObjectName(QLatin1String(name));
 }
 
@@ -192,6 +198,7 @@ void TForm4::Aufbauen() {
   Plot->setFixedSize(BildBreite, BildHoehe);
   Plot->setPixmap(QPixmap::fromImage(bild_));
   Label13 = new QLabel(QStringLiteral("X:0 Y:0"), this);
+  Label13->setStyleSheet(QStringLiteral("background: #ffffe0; border: 1px solid gray"));
   Label13->hide();
   Label14 = new QLabel(TextA, Plot);
   Label15 = new QLabel(TextB, Plot);
@@ -316,6 +323,16 @@ QGroupBox* TForm4::AusschnittAufbauen() {
   CheckBox7 = grenze(QStringLiteral("Xmax"), Edit9, 1);
   CheckBox4 = grenze(QStringLiteral("Ymin"), Edit6, 2);
   CheckBox5 = grenze(QStringLiteral("Ymax"), Edit7, 3);
+  TrackBar2 = new QSlider(Qt::Horizontal, g);
+  TrackBar2->setRange(0, 10);
+  TrackBar2->setValue(0);
+  TrackBar2->setToolTip(QStringLiteral("Herauszoomen"));
+  Image2 = new QLabel(g);
+  Image2->setPixmap(Lampenbild(QColor(90, 120, 200)));
+  Image2->setCursor(Qt::PointingHandCursor);
+  Image2->setToolTip(QStringLiteral("Alle vier Grenzen umschalten"));
+  r->addWidget(TrackBar2, 4, 0);
+  r->addWidget(Image2, 4, 1);
   return g;
 }
 
@@ -341,11 +358,23 @@ QGroupBox* TForm4::ExtrasAufbauen() {
   ComboBox3->setEnabled(false);
   CheckBox12 = Kasten(QStringLiteral("Variation"), g, false,
                       QStringLiteral("X- und Y-Werte mit Zehnerpotenzen multiplizieren"));
+  UpDown1 = new QWidget(g);
+  UpDown1->setToolTip(QStringLiteral("Hier können die Datenpunkte integriert bzw differentiert werden"));
+  UpDown1Links = new QToolButton(UpDown1);
+  UpDown1Links->setArrowType(Qt::LeftArrow);
+  UpDown1Rechts = new QToolButton(UpDown1);
+  UpDown1Rechts->setArrowType(Qt::RightArrow);
+  auto* pfeile = new QHBoxLayout(UpDown1);
+  pfeile->setContentsMargins(0, 0, 0, 0);
+  pfeile->addWidget(UpDown1Links);
+  pfeile->addWidget(UpDown1Rechts);
+  Label1 = new QLabel(QStringLiteral("Funktion"), g);
   auto* r = new QGridLayout(g);
   const auto zeile = [&](int z, std::initializer_list<QWidget*> ws) {
     int s = 0;
     for (QWidget* w : ws) r->addWidget(w, z, s++);
   };
+  zeile(6, {UpDown1, Label1});
   zeile(0, {CheckBox19, Edit21});
   zeile(1, {CheckBox8, Edit11, Edit12});
   zeile(2, {CheckBox9, Edit13, Edit14});

@@ -149,6 +149,7 @@ void TForm4::PlotLampe() {
   } catch (...) {
     // A failed drawing keeps what it drew; no fit result outlives it.
     fit_ = TFitErgebnis{};
+    gezeichneterFit_ = TFitErgebnis{};
     Lampe(LampeFehler);
     if (anwendung_.Form7().HilfenAnzeigen()) {
       Label14->show();
@@ -197,9 +198,10 @@ void TForm4::PlotAnzeigen() {
   einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
   Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   TQtLeinwand leinwand(bild_);
-  std::optional<TFitErgebnis> rohfit;
-  abbildung_ = DiagrammZeichnen(leinwand, x, y, dx, dy, einstellungen_, &rohfit);
-  fit_ = rohfit ? *rohfit : Fit(x, y, einstellungen_.Fit, einstellungen_.FitParameter);
+  std::optional<TGezeichneterFit> gezeichnet;
+  abbildung_ = DiagrammZeichnen(leinwand, x, y, dx, dy, einstellungen_, &gezeichnet);
+  gezeichneterFit_ = gezeichnet ? gezeichnet->Ergebnis : TFitErgebnis{};
+  fit_ = gezeichnet && gezeichnet->Roh ? gezeichnet->Ergebnis : Fit(x, y, einstellungen_.Fit, einstellungen_.FitParameter);
   anwendung_.Form5().INfoeinfuellen(x, y, fit_, einstellungen_);
   const auto dauer = QDateTime::currentMSecsSinceEpoch() - startzeit_;
   Label12->setText(QString::fromStdString(ZeitAlsText(static_cast<uint32_t>(std::max<qint64>(dauer, 0)))));
@@ -242,6 +244,27 @@ void TForm4::showEvent(QShowEvent* ereignis) {
 }
 
 bool TForm4::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == Plot) {
+    TMeldungen& m = anwendung_.Meldungen();
+    const auto punkt = [&] { return static_cast<QMouseEvent*>(ereignis)->position().toPoint(); };
+    switch (ereignis->type()) {
+    case QEvent::MouseMove:
+      Bewacht(m, [&] { MausBewegung(punkt().x(), punkt().y()); });
+      return true;
+    case QEvent::MouseButtonPress:
+      Bewacht(m, [&] { MausKlick(punkt().x(), punkt().y(), static_cast<QMouseEvent*>(ereignis)->button()); });
+      return true;
+    case QEvent::Leave:
+      Label13->hide();
+      return false;
+    default:
+      return QWidget::eventFilter(objekt, ereignis);
+    }
+  }
+  if (ereignis->type() == QEvent::MouseButtonPress && objekt == Image2) {
+    Bewacht(anwendung_.Meldungen(), [&] { Image2Click(); });
+    return true;
+  }
   if (ereignis->type() == QEvent::MouseButtonPress) {
     if (objekt == Image1) {
       Label14->show();

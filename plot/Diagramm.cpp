@@ -287,8 +287,8 @@ void Kreuz(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) {
 
 TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,
                             std::span<const double> dx, std::span<const double> dy, TDiagrammEinstellungen r,
-                            std::optional<TFitErgebnis>* rohfit) {
-  if (rohfit) rohfit->reset();
+                            std::optional<TGezeichneterFit>* fit) {
+  if (fit) fit->reset();
   if (x.empty()) return TAbbildung{};
   TAbbildung a = Raender(static_cast<uint16_t>(l.Breite()), static_cast<uint16_t>(l.Hoehe()), r.Beschriftung);
   l.Pinsel(r.Hintergrund);
@@ -302,7 +302,7 @@ TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<c
   const bool roh = r.Integrationen == 0 && !(r.LogBasisX > 1e-18) && !(r.LogBasisY > 1e-18) && !r.Variation &&
                    !r.Fit.Ausreisser;
   Anpassen(d, r);
-  if (rohfit && roh && d.fit) *rohfit = d.e;
+  if (fit && d.fit) *fit = TGezeichneterFit{d.e, roh};
   Achsengrenzen(a, d.x, d.y, TGrenzen{r.XminAn, r.XmaxAn, r.YminAn, r.YmaxAn, r.Xmin, r.Xmax, r.Ymin, r.Ymax});
   if (r.Beschriftung) {
     Titel(l, a, r);

@@ -16,13 +16,19 @@
 #include <optional>
 #include <span>
 
-// dx, dy: the individual errors of error mode 3; may be empty otherwise. rohfit, when given,
-// receives the fit the drawing made when it equals Fit(x, y, r.Fit, r.FitParameter) on the
-// untransformed points (no integration, logarithm, "Variation" or outlier pass), so that a
+// The fit a drawing made, as its curve shows it. Roh: it is Fit(x, y, r.Fit, r.FitParameter)
+// of the untransformed points (no integration, logarithm, "Variation" or outlier pass), so a
 // caller that needs that result does not fit the same points twice.
+struct TGezeichneterFit {
+  TFitErgebnis Ergebnis;
+  bool Roh = false;
+};
+
+// dx, dy: the individual errors of error mode 3; may be empty otherwise. fit, when given,
+// receives the drawing's fit, or nothing when it made none.
 TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,
                             std::span<const double> dx, std::span<const double> dy, TDiagrammEinstellungen r,
-                            std::optional<TFitErgebnis>* rohfit = nullptr);
+                            std::optional<TGezeichneterFit>* fit = nullptr);
 
 // The diagram without individual errors, as the explanations show a model.
 TAbbildung BeispielZeichnen(TLeinwand& l, std::span<const double> x, std::span<const double> y,

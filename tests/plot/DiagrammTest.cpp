@@ -319,10 +319,12 @@ TEST(DiagrammZeichnen, RohfitNurOhneUmformung) {
     TDiagrammEinstellungen r = Schlicht();
     f.aendern(r);
     TAufzeichnendeLeinwand l(697, 409);
-    std::optional<TFitErgebnis> rohfit;
-    DiagrammZeichnen(l, x, y, {}, {}, r, &rohfit);
-    ASSERT_EQ(rohfit.has_value(), f.roh) << f.name;
+    std::optional<TGezeichneterFit> gezeichnet;
+    DiagrammZeichnen(l, x, y, {}, {}, r, &gezeichnet);
+    ASSERT_EQ(gezeichnet.has_value(), r.Fit.Modell != 0) << f.name;
+    ASSERT_EQ(gezeichnet && gezeichnet->Roh, f.roh) << f.name;
     if (!f.roh) continue;
+    const TFitErgebnis* rohfit = &gezeichnet->Ergebnis;
     const TFitErgebnis direkt = Fit(x, y, r.Fit, r.FitParameter);
     EXPECT_EQ(rohfit->Modell, direkt.Modell) << f.name;
     EXPECT_EQ(rohfit->Koeffizienten.Werte, direkt.Koeffizienten.Werte) << f.name;
