@@ -17,8 +17,9 @@ int main(int argc, char* argv[]) {
   TOptionenTest optionen;
   TInformationTest information;
   TPlotfensterTest plotfenster;
+  TInteraktionTest interaktion;
   int fehler = 0;
-  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster})
+  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion})
     fehler += QTest::qExec(test, argc, argv);
   return fehler == 0 ? 0 : 1;
 }

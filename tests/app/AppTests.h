@@ -109,6 +109,18 @@ private slots:
   void OhneZeichnungKeinAbsturz();
 };
 
+class TInteraktionTest : public QObject {
+  Q_OBJECT
+private slots:
+  void MausOhneZeichnung_data();
+  void MausOhneZeichnung();
+  void KastenUndTracer();
+  void ZoomUndGrenzenumschalter();
+  void ZoomJenseitsDesBereichs();
+  void IntegrationenUndLinien();
+  void TangenteWieGezeichnet();
+};
+
 class TOptionenTest : public QObject {
   Q_OBJECT
 private slots:
