@@ -42,6 +42,7 @@ TAnwendung::TAnwendung(const QString& programmordner, TMeldungen& meldungen, TDi
   form4_ = std::make_unique<TForm4>(*this);
   form5_ = std::make_unique<TForm5>(*this);
   form6_ = std::make_unique<TForm6>(*this);
+  form6_->FormCreate();
   form7_ = std::make_unique<TForm7>(*this);
   form7_->FormCreate();
   form8_ = std::make_unique<TForm8>(*this);

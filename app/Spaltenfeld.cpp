@@ -73,10 +73,19 @@ void TSpaltenfeld::ZeilenSetzen(const TStringListe& zeilen) {
 }
 
 void TSpaltenfeld::ZeilenAendern(const TStringListe& zeilen, const std::vector<std::size_t>& indexe) {
+  bool verschoben = false;
   for (const std::size_t i : indexe) {
     if (i >= zeilen.size() || i >= static_cast<std::size_t>(zeilen_.size())) continue;
-    zeilen_[static_cast<qsizetype>(i)] = AusUtf8(zeilen[i]);
+    QString neu = AusUtf8(zeilen[i]);
+    verschoben = verschoben || neu.size() != zeilen_[static_cast<qsizetype>(i)].size();
+    zeilen_[static_cast<qsizetype>(i)] = std::move(neu);
     laengste_ = std::max(laengste_, static_cast<int>(zeilen_[static_cast<qsizetype>(i)].size()));
+  }
+  // A line that changed its length moves the positions the undo steps recorded: they would no
+  // longer fit, so they go.
+  if (verschoben) {
+    rueckgaengig_.clear();
+    wiederholen_.clear();
   }
   cursor_ = Begrenzt(cursor_);
   anker_ = Begrenzt(anker_);

@@ -27,8 +27,8 @@ public:
   // The column's lines; an empty text or a line break at the very end adds no line.
   TStringListe Zeilen() const;
   void ZeilenSetzen(const TStringListe& zeilen);
-  // Replaces the lines at the given indexes with those of zeilen, in place: cursor, selection
-  // and undo history stay.
+  // Replaces the lines at the given indexes with those of zeilen, in place: cursor and
+  // selection stay, and the undo history unless a line changed its length.
   void ZeilenAendern(const TStringListe& zeilen, const std::vector<std::size_t>& indexe);
   int Zeilenzahl() const;
 

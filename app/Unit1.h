@@ -34,7 +34,7 @@ public:
   TStringListe Zeilen(int nummer) const;
   void ZeilenSetzen(int nummer, const TStringListe& zeilen);
   // Writes back only the given lines of a column (the plot window's normalised lines), so the
-  // editor keeps its cursor and undo history.
+  // editor keeps its cursor (and its undo history where no line changed its length).
   void ZeilenAnpassen(int nummer, const TStringListe& zeilen, const std::vector<std::size_t>& geaendert);
 
   // The operation number of the selected list position.

@@ -12,6 +12,7 @@
 #include "plot/Aufnahme.h"
 #include "plot/Diagrammeinstellungen.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -167,6 +168,10 @@ private:
   // The first n values of columns 1 and 2, n the shorter length; read, not rewritten.
   std::pair<TVektor, TVektor> Datenpaare() const;
   void Gruppen(bool anzeige);
+  struct TPlotdaten {
+    TVektor x, y, dx, dy;
+  };
+  TDiagrammEinstellungen Aufnehmen(TPlotdaten& daten);
 
   TAnwendung& anwendung_;
   QImage bild_;
@@ -177,7 +182,7 @@ private:
   TFitErgebnis gezeichneterFit_;  // the curve as drawn: the tracer
   uint32_t farbe_ = 0x000000FF;
   bool zeichenauftrag_ = false;
-  qint64 startzeit_ = 0;
+  QElapsedTimer uhr_; // from the request to the end of the drawing
   bool optionenGezeigt_ = true;
   int zeichnungen_ = 0;
   int lampe_ = -1;

@@ -3,26 +3,120 @@
 #include "Unit4.h"
 
 #include "Anwendung.h"
+#include "Steuerelemente.h"
+#include "Textdatei.h"
 #include "Unit1.h"
 #include "Waechter.h"
 
 #include "core/Ganzzahl.h"
 #include "core/Zahllesen.h"
 #include "core/Zahltext.h"
+#include "fit/Fit.h"
 #include "fit/Modelle.h"
 #include "fit/Startwerte.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <algorithm>
+
+QGroupBox* TForm4::FitAufbauen() {
+  auto* g = new QGroupBox(QStringLiteral("Fit"), this);
+  CheckBox3 = Kasten(QStringLiteral("Fit"), g);
+  ComboBox1 = new QComboBox(g);
+  for (uint8_t m = 1; m <= Modellanzahl; ++m) ComboBox1->addItem(AusUtf8(Modellnamen(m)));
+  ComboBox1->setCurrentIndex(0);
+  Label11 = new QLabel(QStringLiteral("f(x) = a + b * x"), g);
+  Label11->hide();
+  Label4 = new QLabel(QStringLiteral("Schritte"), g);
+  Edit16 = Feld(QStringLiteral("100"), g,
+                QStringLiteral("Der Algorithmus nähert sich iterativ dem besten Ergebnis. Je mehr Schritte gemacht "
+                               "werden, desto besser ist der Fit. Wird die Schrittanzahl auf null gesetzt, so wird "
+                               "die Funktion, die über die Startwerte angegeben ist, gezeichnet."));
+  SpeedButton2 = Knopf(QStringLiteral("+"), g, QStringLiteral("Eine Iteration hinzufügen"));
+  SpeedButton8 = Knopf(QStringLiteral("100"), g);
+  CheckBox13 = Kasten(QStringLiteral("Ausreißerelimination"), g);
+  CheckBox13->setEnabled(false);
+  Edit15 = Feld(QStringLiteral("100"), g);
+  Edit15->setEnabled(false);
+  Label3 = new QLabel(QStringLiteral("%"), g);
+  CheckBox18 = Kasten(QStringLiteral("Startwerte:"), g, false,
+                      QStringLiteral("Wenn der Fit nicht das gewünschte Ergebnis liefert, können die Startwerte so "
+                                     "eingesetzt werden, dass sich die Ausgangsfunktion bereits in der Nähe der "
+                                     "gewünschten Fit-Funktion befindet. Der Algorithmus konvergiert dann besser."));
+  StringGrid1 = new QTableWidget(9, 2, g);
+  StringGrid1->setToolTip(QStringLiteral("Hier die Startwerte für die Koeffizienten eintragen"));
+  StringGrid1->horizontalHeader()->hide();
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
+  StringGrid1->setItemDelegate(new TSofortDelegat(StringGrid1));
+  const auto zelle = [&](int zeile, int spalte, const QString& text, bool fest) {
+    auto* z = new QTableWidgetItem(text);
+    if (fest) {
+      z->setFlags(Qt::ItemIsEnabled);
+      z->setBackground(palette().button());
+    }
+    StringGrid1->setItem(zeile, spalte, z);
+  };
+  zelle(0, 0, QStringLiteral("Var."), true);
+  zelle(0, 1, QStringLiteral("Init."), true);
+  for (int i = 1; i <= 8; ++i) {
+    zelle(i, 0, QString(QChar(u'a' + i - 1)), true);
+    zelle(i, 1, QStringLiteral("1,00"), false);
+  }
+  StringGrid1->resizeColumnsToContents();
+  StringGrid1->setColumnWidth(1, 110);
+  StringGrid1->setFixedHeight(StringGrid1->rowHeight(0) * 9 + 4);
+  CheckListBox1 = new QListWidget(g);
+  CheckListBox1->setToolTip(QStringLiteral(
+      "Hier kann festgelegt werden, welche Koeffizienten sich während des Fittens nicht ändern sollen."));
+  CheckListBox1->setEnabled(false);
+  CheckListBox1->setFixedHeight(StringGrid1->height());
+  SpeedButton7 = Knopf(QStringLiteral("Init"), g, QStringLiteral("Setze passende Startwerte für die Koeffizienten"));
+  SpeedButton9 = Knopf(QStringLiteral("Best"), g, QStringLiteral("Finde die beste Fit-Funktion durch die Punkte"));
+  SpeedButton12 = Knopf(QStringLiteral("Get"), g, QStringLiteral("Hole dir die Koeffizienten des aktuellen Fit als Startwerte"));
+  Label8 = new QLabel(QStringLiteral("Fehler:"), g);
+  Label6 = new QLabel(QStringLiteral("dX"), g);
+  Label7 = new QLabel(QStringLiteral("dY"), g);
+  Edit18 = Feld(QStringLiteral("0,0"), g);
+  Edit19 = Feld(QStringLiteral("0,0"), g);
+  ComboBox2 = new QComboBox(g);
+  for (uint8_t art = 0; art < 4; ++art) ComboBox2->addItem(AusUtf8(Fehlerarten(art)));
+  ComboBox2->setCurrentIndex(0);
+  auto* r = new QGridLayout(g);
+  r->addWidget(CheckBox3, 0, 0);
+  r->addWidget(ComboBox1, 0, 1, 1, 3);
+  r->addWidget(Label11, 1, 0, 1, 4);
+  r->addWidget(Label4, 2, 0);
+  r->addWidget(Edit16, 2, 1);
+  r->addWidget(SpeedButton2, 2, 2);
+  r->addWidget(SpeedButton8, 2, 3);
+  r->addWidget(CheckBox13, 3, 0, 1, 2);
+  r->addWidget(Edit15, 3, 2);
+  r->addWidget(Label3, 3, 3);
+  r->addWidget(CheckBox18, 4, 0, 1, 2);
+  r->addWidget(SpeedButton7, 4, 2);
+  r->addWidget(SpeedButton9, 4, 3);
+  r->addWidget(StringGrid1, 5, 0, 1, 2);
+  r->addWidget(CheckListBox1, 5, 2, 1, 2);
+  r->addWidget(SpeedButton12, 6, 2);
+  r->addWidget(Label8, 7, 0);
+  r->addWidget(Label6, 7, 1);
+  r->addWidget(Edit18, 7, 2);
+  r->addWidget(Label7, 8, 1);
+  r->addWidget(Edit19, 8, 2);
+  r->addWidget(ComboBox2, 9, 0, 1, 4);
+  return g;
+}
 
 void TForm4::FitVerbinden() {
   TMeldungen& m = anwendung_.Meldungen();
@@ -169,10 +263,6 @@ void TForm4::SpeedButton9Click() {
   const auto [x, y] = Datenpaare();
   if (x.empty()) return;
   const uint8_t bestes = Bestes(x, y, einstellungen_.FitParameter);
-  // Several controls change: one redraw at the end, whatever happens in between.
-  const bool warEingefroren = CheckBox21->isChecked();
-  CheckBox21->setChecked(true);
-  const auto auftauen = qScopeGuard([&] { CheckBox21->setChecked(warEingefroren); });
   ComboBox1->setCurrentIndex(bestes - 1);
   CheckBox3->setChecked(true);
   CheckBox18->setChecked(false);

@@ -19,7 +19,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateTime>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -138,7 +137,7 @@ void TForm4::Plotten() {
   if (!anwendung_.Bereit || CheckBox21->isChecked()) return;
   zeichenauftrag_ = true;
   Lampe(LampeBeschaeftigt);
-  startzeit_ = QDateTime::currentMSecsSinceEpoch();
+  uhr_.start();
   PlotLampe();
 }
 
@@ -166,11 +165,25 @@ void TForm4::Lampe(int bild) {
 }
 
 TDiagrammEinstellungen TForm4::diagrammaufnehmen() {
+  TPlotdaten daten;
+  return Aufnehmen(daten);
+}
+
+// Columns normalised in place where a line changes (columns 3 and 4 only for individual
+// errors), then the record of the controls, which becomes the current one.
+TDiagrammEinstellungen TForm4::Aufnehmen(TPlotdaten& d) {
   TForm1& haupt = anwendung_.Form1();
-  for (int k = 1; k <= 2; ++k) {
+  const auto lesen = [&](int k) {
     TStringListe zeilen = haupt.Zeilen(k);
-    const TPlotspalte spalte = PlotspalteLesen(zeilen);
+    TPlotspalte spalte = PlotspalteLesen(zeilen);
     haupt.ZeilenAnpassen(k, zeilen, spalte.Geaendert);
+    return std::move(spalte.Werte);
+  };
+  d.x = lesen(1);
+  d.y = lesen(2);
+  if (ComboBox2->currentIndex() == 3) {
+    d.dx = lesen(3);
+    d.dy = lesen(4);
   }
   einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
   return einstellungen_;
@@ -181,21 +194,9 @@ void TForm4::PlotAnzeigen() {
   zeichenauftrag_ = false;
   Label12->clear();
   Label12->repaint();
-  TForm1& haupt = anwendung_.Form1();
-  // Columns normalised in place, where a line changes; columns 3 and 4 only for individual errors.
-  const auto lesen = [&](int k) {
-    TStringListe zeilen = haupt.Zeilen(k);
-    TPlotspalte spalte = PlotspalteLesen(zeilen);
-    haupt.ZeilenAnpassen(k, zeilen, spalte.Geaendert);
-    return std::move(spalte.Werte);
-  };
-  const TVektor x = lesen(1), y = lesen(2);
-  TVektor dx, dy;
-  if (ComboBox2->currentIndex() == 3) {
-    dx = lesen(3);
-    dy = lesen(4);
-  }
-  einstellungen_ = Diagrammaufnahme(Felder(), einstellungen_);
+  TPlotdaten d;
+  Aufnehmen(d);
+  const TVektor &x = d.x, &y = d.y, &dx = d.dx, &dy = d.dy;
   Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   TQtLeinwand leinwand(bild_);
   std::optional<TGezeichneterFit> gezeichnet;
@@ -203,7 +204,7 @@ void TForm4::PlotAnzeigen() {
   gezeichneterFit_ = gezeichnet ? gezeichnet->Ergebnis : TFitErgebnis{};
   fit_ = gezeichnet && gezeichnet->Roh ? gezeichnet->Ergebnis : Fit(x, y, einstellungen_.Fit, einstellungen_.FitParameter);
   anwendung_.Form5().INfoeinfuellen(x, y, fit_, einstellungen_);
-  const auto dauer = QDateTime::currentMSecsSinceEpoch() - startzeit_;
+  const auto dauer = uhr_.elapsed();
   Label12->setText(QString::fromStdString(ZeitAlsText(static_cast<uint32_t>(std::max<qint64>(dauer, 0)))));
   Label12->repaint();
 }
@@ -348,7 +349,7 @@ void TForm4::SpeedButton3Click() {
 void TForm4::SpeedButton4Click() { QGuiApplication::clipboard()->setImage(bild_); }
 
 void TForm4::SpeedButton5Click() {
-  const auto farbe = anwendung_.Dialoge().Farbe(QColor(255, 0, 0));
+  const auto farbe = anwendung_.Dialoge().Farbe(QColor(farbe_ & 0xFF, farbe_ >> 8 & 0xFF, farbe_ >> 16 & 0xFF));
   if (!farbe) return;
   farbe_ = Farbwert(*farbe);
   Plotten();

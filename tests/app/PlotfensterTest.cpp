@@ -161,7 +161,9 @@ void TPlotfensterTest::PlotknopfZeichnetWieDerRenderer() {
   p.Zeigen();
   TForm4& f = p.plot();
   QCOMPARE(f.Lampenzustand(), 1);
-  QVERIFY(QRegularExpression(QStringLiteral("^\\d+(ms|s)$")).match(f.Label12->text()).hasMatch());
+  QVERIFY(QRegularExpression(QStringLiteral("^\\d+(,\\d)?(ms|s|m)$")).match(f.Label12->text()).hasMatch());
+  // Showing the window put the box off the image.
+  QVERIFY(!ImBild(f.Abbildung(), WeltZuPixel(f.Abbildung(), f.Einstellungen().KastenX, f.Einstellungen().KastenY)));
   // The record of the control defaults, written out by hand.
   TDiagrammEinstellungen r;
   r.Zahlformat = {4, 4, false};
@@ -218,10 +220,13 @@ void TPlotfensterTest::EinfrierenSammeltAenderungen() {
 
 void TPlotfensterTest::FehlschlagZeigtLampeUndHilfen() {
   TPlotprogramm p;
-  p.Daten(QStringLiteral("1\n1\n1"), QStringLiteral("1\n2\n3"));
+  p.Daten(QStringLiteral("1\n2\n3"), QStringLiteral("1\n2\n3"));
   p.Zeigen();
   TForm4& f = p.plot();
-  Klick(f.CheckBox3); // a line through three points with one x: the fit faults
+  Klick(f.CheckBox3);
+  QCOMPARE(f.Fitergebnis().Modell, 1);
+  p.haupt().Memo1->setPlainText(QStringLiteral("1\n1\n1"));
+  f.Plotten(); // a line through three points with one x: the fit faults
   QCOMPARE(f.Lampenzustand(), 0);
   QCOMPARE(f.Fitergebnis().Modell, 0);
   QVERIFY(p.meldungen.Texte.isEmpty());
@@ -392,6 +397,16 @@ void TPlotfensterTest::StartwerteGetInitUndSchritte() {
   QCOMPARE(Zelle(f, 1), QStringLiteral("2"));
   QCOMPARE(Zelle(f, 2), QStringLiteral("1"));
   QCOMPARE(Zelle(f, 3), QStringLiteral("1,00"));
+  // Typing into a cell redraws with each key, the cell's new text already in the record.
+  const QRect a = f.StringGrid1->visualItemRect(f.StringGrid1->item(1, 1));
+  QTest::mouseDClick(f.StringGrid1->viewport(), Qt::LeftButton, {}, a.center());
+  QVERIFY(QApplication::focusWidget());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+  QCOMPARE(f.Einstellungen().Fit.Startwerte[0], 5.0);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+  QCOMPARE(f.Einstellungen().Fit.Startwerte[0], 57.0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   // "Init": eight rows of the estimate, "Startwerte:" stays unticked.
   Waehlen(f.ComboBox1, 2);
   QTest::mouseClick(f.SpeedButton7, Qt::LeftButton);
@@ -428,16 +443,18 @@ void TPlotfensterTest::BestUndFehlerarten() {
   p.Zeigen();
   TForm4& f = p.plot();
   Klick(f.CheckBox18);
-  const int zeichnungen = f.Zeichnungen();
   QTest::mouseClick(f.SpeedButton9, Qt::LeftButton);
   QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Lineare Regression"));
   QVERIFY(f.CheckBox3->isChecked());
   QVERIFY(!f.CheckBox18->isChecked());
-  QCOMPARE(f.Zeichnungen(), zeichnungen + 1);
+  // Ticking "Fit" brought the box (off the image since the window was shown) back into it.
+  const TAbbildung a = f.Abbildung();
+  QVERIFY(ImBild(a, WeltZuPixel(a, f.Einstellungen().KastenX, f.Einstellungen().KastenY)));
   // Every model faults on values at the edge of the range: no entry, no message.
   p.Daten(QStringLiteral("1e308\n1e308"), QStringLiteral("1e308\n-1e308"));
   QTest::mouseClick(f.SpeedButton9, Qt::LeftButton);
   QCOMPARE(f.ComboBox1->currentIndex(), -1);
+  QVERIFY(f.CheckBox3->isChecked());
   QVERIFY(p.meldungen.Texte.isEmpty());
   // "Wurzel" sets the errors and ticks the error bars; typing back to "0,0" ticks them too.
   Waehlen(f.ComboBox2, 2);
