@@ -18,8 +18,9 @@ int main(int argc, char* argv[]) {
   TInformationTest information;
   TPlotfensterTest plotfenster;
   TInteraktionTest interaktion;
+  TFunktionTest funktion;
   int fehler = 0;
-  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion})
+  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion, &funktion})
     fehler += QTest::qExec(test, argc, argv);
   return fehler == 0 ? 0 : 1;
 }

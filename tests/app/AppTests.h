@@ -121,6 +121,17 @@ private slots:
   void TangenteWieGezeichnet();
 };
 
+class TFunktionTest : public QObject {
+  Q_OBJECT
+private slots:
+  void NachDemStart();
+  void ErzeugenMitDenVorgaben();
+  void AusSpalteEins();
+  void UnbrauchbareAnzahlAendertNichts_data();
+  void UnbrauchbareAnzahlAendertNichts();
+  void KoeffizientenAusDemFitUndSofortPlotten();
+};
+
 class TOptionenTest : public QObject {
   Q_OBJECT
 private slots:
