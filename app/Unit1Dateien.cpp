@@ -127,6 +127,7 @@ bool TForm1::FormClose() {
   try {
     Sichern();
     anwendung_.Form7().speichern();
+    anwendung_.Form7().diagrammspeichern();
     return true;
   } catch (...) {
     // The window stays open so that the user can make room and try again; one who cannot

@@ -47,6 +47,9 @@ public:
   // The settings record of the controls; it becomes the current one. Reads (and normalises)
   // the main window's columns 1 and 2 like a drawing pass does.
   TDiagrammEinstellungen diagrammaufnehmen();
+  // A stored record back into the controls, under the freeze, as the inverse of the assembly;
+  // limits, marker lines, start values, fixed coefficients and the step count stay.
+  void diagrammabgeben(const TDiagrammEinstellungen& gespeichert);
   // The help label, shown with the option "Hilfen anzeigen".
   void HilfeZeigen(bool zeigen);
   // The main window's plot button unticks the four fixed-limit boxes, whose handlers run.

@@ -3,6 +3,7 @@
 
 #include "Anwendung.h"
 #include "IniDatei.h"
+#include "Textdatei.h"
 #include "Unit1.h"
 #include "Unit4.h"
 #include "Waechter.h"
@@ -10,6 +11,8 @@
 #include "core/Fehler.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -49,6 +52,43 @@ void TForm7::FormCreate() {
   haupt.ComboBox1Change();
   haupt.BeispielVerbergen();
   anwendung_.Form4().HilfeZeigen(HilfenAnzeigen());
+  // The stored diagram settings come back, when the file held a whole record.
+  Bewacht(anwendung_.Meldungen(), [&] {
+    TDiagrammEinstellungen einstellungen;
+    bool ganz = false;
+    if (diagrammladen(einstellungen, ganz) && ganz) anwendung_.Form4().diagrammabgeben(einstellungen);
+  });
+}
+
+QString TForm7::Diagrammdatei() { return anwendung_.Datei(QStringLiteral("Diagramm")); }
+
+bool TForm7::diagrammspeichern() {
+  try {
+    const auto bytes = DiagrammBytes(anwendung_.Form4().diagrammaufnehmen());
+    DateiSchreiben(Diagrammdatei(), QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    return true;
+  } catch (const std::exception&) {
+    return false; // the settings of one session are not worth a failed close
+  }
+}
+
+bool TForm7::diagrammladen(TDiagrammEinstellungen& einstellungen, bool& ganz) {
+  QString pfad;
+  try {
+    pfad = Diagrammdatei();
+  } catch (const TEAFehler&) {
+    return false; // no data folder anywhere: no file either
+  }
+  if (!QFileInfo::exists(pfad)) return false;
+  QFile datei(pfad);
+  if (!datei.open(QIODevice::ReadOnly))
+    throw TEAFehler(("Datei " + pfad + " kann nicht gelesen werden").toStdString());
+  const QByteArray bytes = datei.read(static_cast<qint64>(DiagrammGroesse));
+  ganz = bytes.size() == static_cast<qsizetype>(DiagrammGroesse);
+  einstellungen = ganz ? DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse>(
+                             reinterpret_cast<const uint8_t*>(bytes.data()), DiagrammGroesse))
+                       : TDiagrammEinstellungen{};
+  return true;
 }
 
 void TForm7::laden() {

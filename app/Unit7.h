@@ -1,6 +1,8 @@
 // TForm7: the options window; its three check boxes are the program's options while it runs.
 #pragma once
 
+#include "plot/Diagrammeinstellungen.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -20,6 +22,13 @@ public:
   // The check boxes into the settings file; TIniFehler when it cannot be written.
   void speichern();
 
+  // The plot window's record into the file "Diagramm", written whole or not at all; false when
+  // it could not be written (nothing is reported: closing never fails for it).
+  bool diagrammspeichern();
+  // The file "Diagramm": false when there is none. A file shorter than one record gives the
+  // built-in default record and ganz = false. TEAFehler when it exists but cannot be read.
+  bool diagrammladen(TDiagrammEinstellungen& einstellungen, bool& ganz);
+
   // The three options as they stand.
   bool Fortgeschritten() const;
   bool HilfenAnzeigen() const;
@@ -36,6 +45,7 @@ protected:
 
 private:
   QString Einstellungsdatei();
+  QString Diagrammdatei();
 
   TAnwendung& anwendung_;
 };

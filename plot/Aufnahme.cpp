@@ -5,6 +5,7 @@
 #include "core/Zeilen.h"
 #include "fit/Modelle.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -93,6 +94,29 @@ TDiagrammEinstellungen Diagrammaufnahme(const TPlotfelder& f, const TDiagrammEin
   e.LogBasisY = f.LogY ? LogBasisAusPosition(f.LogBasis) : 0;
   e.Variation = f.Variation;
   e.Zusatz = static_cast<uint8_t>((f.Gleichmaessig ? ZusatzGleichmaessig : 0) | (f.Linie ? ZusatzGitter : 0));
+  return e;
+}
+
+TDiagrammEinstellungen DiagrammBereinigt(TDiagrammEinstellungen e) {
+  const auto endlich = [](double& wert, double vorgabe) {
+    if (!std::isfinite(wert)) wert = vorgabe;
+  };
+  if (e.Fit.Modell > Modellanzahl) e.Fit.Modell = 0;
+  if (e.Fit.Fehlerart > 3) e.Fit.Fehlerart = 0;
+  e.Integrationen = static_cast<int8_t>(std::clamp<int>(e.Integrationen, -9, 9));
+  e.Zeichendicke = static_cast<int8_t>(std::clamp<int>(e.Zeichendicke, -5, 5));
+  e.KommastellenX = std::clamp(e.KommastellenX, 0, 99);
+  e.KommastellenY = std::clamp(e.KommastellenY, 0, 99);
+  e.Zahlformat.Stellen = std::min<uint8_t>(e.Zahlformat.Stellen, 99);
+  e.Zahlformat.Kommastellen = std::min<uint8_t>(e.Zahlformat.Kommastellen, 99);
+  endlich(e.Fit.Prozent, 100);
+  endlich(e.Fit.DX, 0);
+  endlich(e.Fit.DY, 0);
+  endlich(e.TangenteX, 1);
+  endlich(e.KastenX, 0);
+  endlich(e.KastenY, 0);
+  endlich(e.LogBasisX, 0);
+  endlich(e.LogBasisY, 0);
   return e;
 }
 

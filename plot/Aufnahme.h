@@ -50,6 +50,12 @@ double LogBasisAusPosition(int position);
 // the box position are kept from the current record; they have handlers of their own.
 TDiagrammEinstellungen Diagrammaufnahme(const TPlotfelder& felder, const TDiagrammEinstellungen& aktuell);
 
+// A stored record made fit for the controls it goes back into: a model outside 1..17 becomes 0,
+// an error mode outside 0..3 becomes 0, counts and places are clamped to their controls'
+// ranges, and a number that is not finite takes the control's default. A damaged or foreign
+// file (it has no header) thus never puts the window into a state no user could reach.
+TDiagrammEinstellungen DiagrammBereinigt(TDiagrammEinstellungen e);
+
 // A column as the plot window reads it: an empty line becomes "0" and every "." a ",", in the
 // lines themselves; each line is then read with ZahlAusText (default 0). Returns the values
 // and the indexes of the lines that changed.

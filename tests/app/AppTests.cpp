@@ -19,8 +19,9 @@ int main(int argc, char* argv[]) {
   TPlotfensterTest plotfenster;
   TInteraktionTest interaktion;
   TFunktionTest funktion;
+  TDiagrammdateiTest diagrammdatei;
   int fehler = 0;
-  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion, &funktion})
+  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion, &funktion, &diagrammdatei})
     fehler += QTest::qExec(test, argc, argv);
   return fehler == 0 ? 0 : 1;
 }

@@ -132,6 +132,16 @@ private slots:
   void KoeffizientenAusDemFitUndSofortPlotten();
 };
 
+class TDiagrammdateiTest : public QObject {
+  Q_OBJECT
+private slots:
+  void SchliessenSchreibtDenDatensatz();
+  void SchliessenScheitertNieDaran();
+  void Laden();
+  void NachDemNeustartWieder();
+  void BeschaedigteDateien();
+};
+
 class TOptionenTest : public QObject {
   Q_OBJECT
 private slots:

@@ -80,6 +80,39 @@ TEST(Diagrammaufnahme, BehaeltWasEigeneHandlerSetzen) {
   EXPECT_FALSE(e.Fit.Fix.Enthaelt(4));
 }
 
+TEST(DiagrammBereinigt, JedesFeldInDenBereichSeinesSteuerelements) {
+  const double nan = std::nan("");
+  TDiagrammEinstellungen e;
+  e.Fit.Modell = 200;
+  e.Fit.Fehlerart = 9;
+  e.Integrationen = -128;
+  e.Zeichendicke = 100;
+  e.KommastellenX = -5;
+  e.KommastellenY = 1000000;
+  e.Zahlformat = {255, 200, true};
+  e.Fit.Prozent = nan;
+  e.Fit.DX = HUGE_VAL;
+  e.TangenteX = -HUGE_VAL;
+  e.KastenX = nan;
+  e.LogBasisY = nan;
+  const TDiagrammEinstellungen b = DiagrammBereinigt(e);
+  EXPECT_EQ(b.Fit.Modell, 0);
+  EXPECT_EQ(b.Fit.Fehlerart, 0);
+  EXPECT_EQ(b.Integrationen, -9);
+  EXPECT_EQ(b.Zeichendicke, 5);
+  EXPECT_EQ(b.KommastellenX, 0);
+  EXPECT_EQ(b.KommastellenY, 99);
+  EXPECT_EQ(b.Zahlformat.Stellen, 99);
+  EXPECT_EQ(b.Zahlformat.Kommastellen, 99);
+  EXPECT_EQ(b.Fit.Prozent, 100);
+  EXPECT_EQ(b.Fit.DX, 0);
+  EXPECT_EQ(b.TangenteX, 1);
+  EXPECT_EQ(b.KastenX, 0);
+  EXPECT_EQ(b.LogBasisY, 0);
+  // A sound record stays as it is.
+  EXPECT_EQ(DiagrammBytes(DiagrammBereinigt(TDiagrammEinstellungen{})), DiagrammBytes(TDiagrammEinstellungen{}));
+}
+
 TEST(PlotspalteLesen, NormalisiertNurWasSichAendert) {
   TStringListe zeilen = {"1.5", "", "3", "x", "-2,5"};
   const TPlotspalte s = PlotspalteLesen(zeilen);
