@@ -48,7 +48,8 @@ public:
   // the main window's columns 1 and 2 like a drawing pass does.
   TDiagrammEinstellungen diagrammaufnehmen();
   // A stored record back into the controls, under the freeze, as the inverse of the assembly;
-  // limits, marker lines, start values, fixed coefficients and the step count stay.
+  // limits, marker lines, start values, fixed coefficients and the step count stay. The log
+  // base comes back with the log boxes, so that a user's "log y" to base 2 is base 2 again.
   void diagrammabgeben(const TDiagrammEinstellungen& gespeichert);
   // The help label, shown with the option "Hilfen anzeigen".
   void HilfeZeigen(bool zeigen);

@@ -98,8 +98,8 @@ void TForm4::TrackBar2Change() {
   const Extended f = std::exp(0.1L * TrackBar2->value()) - 1;
   // All four limits first: an overflow leaves the fields as they are.
   const auto grenzen = [&](const TVektor& v) {
-    const Extended lo = MinWert(v), hi = MaxWert(v), weite = (hi - lo) * f;
-    return std::pair{AlsDouble(lo - weite), AlsDouble(hi + weite)};
+    const Extended lo = MinWert(v), hi = MaxWert(v), weite = Pruefe((hi - lo) * f);
+    return std::pair{AlsDouble(Pruefe(lo - weite)), AlsDouble(Pruefe(hi + weite))};
   };
   const auto [xmin, xmax] = grenzen(x);
   const auto [ymin, ymax] = grenzen(y);

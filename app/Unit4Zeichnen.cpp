@@ -263,6 +263,7 @@ bool TForm4::eventFilter(QObject* objekt, QEvent* ereignis) {
     }
   }
   if (ereignis->type() == QEvent::MouseButtonPress && objekt == Image2) {
+    if (static_cast<QMouseEvent*>(ereignis)->button() != Qt::LeftButton) return true;
     Bewacht(anwendung_.Meldungen(), [&] { Image2Click(); });
     return true;
   }

@@ -26,6 +26,9 @@
 
 #include <cmath>
 
+// Generating stops where loading does.
+static_assert(MeisteWerte == MeisteZeilen);
+
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }

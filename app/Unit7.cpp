@@ -67,7 +67,7 @@ bool TForm7::diagrammspeichern() {
     const auto bytes = DiagrammBytes(anwendung_.Form4().diagrammaufnehmen());
     DateiSchreiben(Diagrammdatei(), QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     return true;
-  } catch (const std::exception&) {
+  } catch (...) {
     return false; // the settings of one session are not worth a failed close
   }
 }

@@ -128,13 +128,14 @@ void TFunktionTest::KoeffizientenAusDemFitUndSofortPlotten() {
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton); // no fit yet: nothing changes
   QCOMPARE(f.StringGrid1->item(1, 1)->text(), QStringLiteral("1,00"));
   f.Edit7->setText(QStringLiteral("3"));
-  QTest::mouseClick(f.SpeedButton2, Qt::LeftButton); // y = 1 + x from 0 to 3, plotted
+  f.StringGrid1->item(1, 1)->setText(QStringLiteral("2"));
+  QTest::mouseClick(f.SpeedButton2, Qt::LeftButton); // y = 1 + 2x from 0 to 3, plotted
   QVERIFY(plot.isVisible());
   QCOMPARE(plot.Lampenzustand(), 1);
   QTest::mouseClick(plot.CheckBox3, Qt::LeftButton, {}, QPoint(4, plot.CheckBox3->height() / 2));
   f.StringGrid1->item(3, 1)->setText(QStringLiteral("7"));
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
-  QCOMPARE(f.StringGrid1->item(1, 1)->text(), QStringLiteral("1"));
+  QCOMPARE(f.StringGrid1->item(1, 1)->text(), QStringLiteral("2"));
   QCOMPARE(f.StringGrid1->item(2, 1)->text(), QStringLiteral("1"));
   QCOMPARE(f.StringGrid1->item(3, 1)->text(), QStringLiteral("7"));
   plot.hide();

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -111,6 +112,26 @@ TEST(DiagrammBereinigt, JedesFeldInDenBereichSeinesSteuerelements) {
   EXPECT_EQ(b.LogBasisY, 0);
   // A sound record stays as it is.
   EXPECT_EQ(DiagrammBytes(DiagrammBereinigt(TDiagrammEinstellungen{})), DiagrammBytes(TDiagrammEinstellungen{}));
+}
+
+// Any 2952 bytes read as a record and made fit for the controls stay inside every range.
+TEST(DiagrammBereinigt, ZufaelligeDatensaetze) {
+  std::mt19937 zufall(2026);
+  std::array<uint8_t, DiagrammGroesse> bytes{};
+  for (int runde = 0; runde < 3000; ++runde) {
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>(zufall());
+    const TDiagrammEinstellungen e = DiagrammBereinigt(DiagrammAusBytes(bytes));
+    ASSERT_LE(e.Fit.Modell, 17);
+    ASSERT_LE(e.Fit.Fehlerart, 3);
+    ASSERT_TRUE(e.Integrationen >= -9 && e.Integrationen <= 9);
+    ASSERT_TRUE(e.Zeichendicke >= -5 && e.Zeichendicke <= 5);
+    ASSERT_TRUE(e.KommastellenX >= 0 && e.KommastellenX <= 99 && e.KommastellenY >= 0 && e.KommastellenY <= 99);
+    ASSERT_TRUE(e.Zahlformat.Stellen <= 99 && e.Zahlformat.Kommastellen <= 99);
+    for (const double w : {e.Fit.Prozent, e.Fit.DX, e.Fit.DY, e.TangenteX, e.KastenX, e.KastenY, e.LogBasisX, e.LogBasisY})
+      ASSERT_TRUE(std::isfinite(w));
+    // The cleaned record is stored and read back unchanged.
+    ASSERT_EQ(DiagrammBytes(DiagrammAusBytes(DiagrammBytes(e))), DiagrammBytes(e));
+  }
 }
 
 TEST(PlotspalteLesen, NormalisiertNurWasSichAendert) {
