@@ -3,6 +3,8 @@
 #include "fit/Modelle.h"
 #include "fit/Startwerte.h"
 
+#include "core/Fehler.h"
+
 #include "TestHilfen.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +241,31 @@ TEST(Bestes, KleinsteSummeDieNiedrigereNummerGewinnt) {
   const uint8_t bestes = Bestes(gleich, gross, TFitParameter{10, 0, 1e-9});
   EXPECT_GT(bestes, 1);
   EXPECT_EQ(Bestes(TVektor{}, TVektor{}, Standard), 1); // every fit is empty and sums 0
+}
+
+// Large sets are fitted on several threads; the choice is the same as one model after the other.
+TEST(Bestes, ParallelWieNacheinander) {
+  TVektor x, y;
+  for (int i = 0; i < 1200; ++i) {
+    x.push_back(0.01 * i);
+    y.push_back(2 + std::sin(0.013 * i) + 0.001 * (i % 5));
+  }
+  const TFitParameter p{10, 10, 1e-9};
+  uint8_t erwartet = 0;
+  long double kleinste = 0;
+  for (uint8_t m = 1; m <= Modellanzahl; ++m) {
+    TFitVorgabe v;
+    v.Modell = m;
+    try {
+      const long double s = Quadratsumme(x, y, Fit(x, y, v, p));
+      if (!std::isnan(s) && (erwartet == 0 || s < kleinste)) {
+        erwartet = m;
+        kleinste = s;
+      }
+    } catch (const TQuarnFehler&) {
+    }
+  }
+  for (int lauf = 0; lauf < 3; ++lauf) EXPECT_EQ(Bestes(x, y, p), erwartet);
 }
 
 TEST(Fitdateien, ByteLayout) {
