@@ -3,6 +3,7 @@
 #include "Unit4.h"
 
 #include "Anwendung.h"
+#include "Koeffizientenraster.h"
 #include "Steuerelemente.h"
 #include "Textdatei.h"
 #include "Unit1.h"
@@ -53,29 +54,8 @@ QGroupBox* TForm4::FitAufbauen() {
                       QStringLiteral("Wenn der Fit nicht das gewünschte Ergebnis liefert, können die Startwerte so "
                                      "eingesetzt werden, dass sich die Ausgangsfunktion bereits in der Nähe der "
                                      "gewünschten Fit-Funktion befindet. Der Algorithmus konvergiert dann besser."));
-  StringGrid1 = new QTableWidget(9, 2, g);
+  StringGrid1 = Koeffizientenraster(g, 8);
   StringGrid1->setToolTip(QStringLiteral("Hier die Startwerte für die Koeffizienten eintragen"));
-  StringGrid1->horizontalHeader()->hide();
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
-  StringGrid1->setItemDelegate(new TSofortDelegat(StringGrid1));
-  const auto zelle = [&](int zeile, int spalte, const QString& text, bool fest) {
-    auto* z = new QTableWidgetItem(text);
-    if (fest) {
-      z->setFlags(Qt::ItemIsEnabled);
-      z->setBackground(palette().button());
-    }
-    StringGrid1->setItem(zeile, spalte, z);
-  };
-  zelle(0, 0, QStringLiteral("Var."), true);
-  zelle(0, 1, QStringLiteral("Init."), true);
-  for (int i = 1; i <= 8; ++i) {
-    zelle(i, 0, QString(QChar(u'a' + i - 1)), true);
-    zelle(i, 1, QStringLiteral("1,00"), false);
-  }
-  StringGrid1->resizeColumnsToContents();
-  StringGrid1->setColumnWidth(1, 110);
-  StringGrid1->setFixedHeight(StringGrid1->rowHeight(0) * 9 + 4);
   CheckListBox1 = new QListWidget(g);
   CheckListBox1->setToolTip(QStringLiteral(
       "Hier kann festgelegt werden, welche Koeffizienten sich während des Fittens nicht ändern sollen."));
@@ -238,12 +218,7 @@ std::pair<TVektor, TVektor> TForm4::Datenpaare() const {
   return {x, y};
 }
 
-void TForm4::startwerteeinfuellen(const TKoeffizienten& k) {
-  const QSignalBlocker still(StringGrid1);
-  for (int i = 0; i < 8; ++i)
-    StringGrid1->item(i + 1, 1)->setText(QString::fromStdString(ZahlAlsText(k.Werte[static_cast<std::size_t>(i)])));
-  StringGrid1->viewport()->update();
-}
+void TForm4::startwerteeinfuellen(const TKoeffizienten& k) { KoeffizientenEintragen(StringGrid1, k.Werte, 8); }
 
 void TForm4::SpeedButton7Click() {
   const auto [x, y] = Datenpaare();
@@ -253,10 +228,7 @@ void TForm4::SpeedButton7Click() {
 }
 
 void TForm4::SpeedButton12Click() {
-  const QSignalBlocker still(StringGrid1);
-  for (int i = 0; i < Parameteranzahl(fit_.Modell); ++i)
-    StringGrid1->item(i + 1, 1)->setText(QString::fromStdString(ZahlAlsText(fit_.Koeffizienten.Werte[static_cast<std::size_t>(i)])));
-  StringGrid1->viewport()->update();
+  KoeffizientenEintragen(StringGrid1, fit_.Koeffizienten.Werte, Parameteranzahl(fit_.Modell));
 }
 
 void TForm4::SpeedButton9Click() {

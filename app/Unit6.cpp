@@ -2,6 +2,7 @@
 #include "Unit6.h"
 
 #include "Anwendung.h"
+#include "Koeffizientenraster.h"
 #include "Steuerelemente.h"
 #include "Textdatei.h"
 #include "Unit1.h"
@@ -40,13 +41,8 @@ const TNamen FunktionsNamen{"x", "f(x)", "", ""};
 TForm6::TForm6(TAnwendung& anwendung) : anwendung_(anwendung) {
   setWindowTitle(QStringLiteral("Funktion eingeben"));
   ComboBox1 = new QComboBox(this);
-  StringGrid1 = new QTableWidget(9, 2, this);
-  StringGrid1->horizontalHeader()->hide();
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
-  StringGrid1->setItemDelegate(new TSofortDelegat(StringGrid1)); // the labels follow every key
-  // Header and seven coefficient rows are in view; "h" lies below them (no model uses it).
-  StringGrid1->setFixedHeight(StringGrid1->verticalHeader()->defaultSectionSize() * 8 + 4);
+  // Seven coefficient rows are in view; "h" lies below them (no model uses it).
+  StringGrid1 = Koeffizientenraster(this, 7);
   Label1 = new QLabel(QStringLiteral("Koeffizienten"), this);
   Label4 = new QLabel(QStringLiteral("f(x) = b + ax"), this);
   Label5 = new QLabel(QStringLiteral("f(x) = x + 1"), this);
@@ -93,18 +89,6 @@ TForm6::TForm6(TAnwendung& anwendung) : anwendung_(anwendung) {
 
 void TForm6::FormCreate() {
   for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) ComboBox1->addItem(AusUtf8(Modellnamen(modell)));
-  const QSignalBlocker still(StringGrid1);
-  const auto zelle = [&](int zeile, int spalte, const QString& text, bool fest) {
-    auto* z = new QTableWidgetItem(text);
-    if (fest) z->setFlags(Qt::ItemIsEnabled);
-    StringGrid1->setItem(zeile, spalte, z);
-  };
-  zelle(0, 0, QStringLiteral("Var."), true);
-  zelle(0, 1, QStringLiteral("Init."), true);
-  for (int i = 1; i <= 8; ++i) {
-    zelle(i, 0, QString(QChar(u'a' + i - 1)), true);
-    zelle(i, 1, QStringLiteral("1,00"), false);
-  }
   ComboBox1->setCurrentIndex(0);
   Anzeige();
 }
@@ -182,9 +166,6 @@ void TForm6::SpeedButton2Click() {
 
 void TForm6::SpeedButton3Click() {
   const TFitErgebnis& fit = anwendung_.Form4().Fitergebnis();
-  // The labels follow at the next change, as the grid's own edits would not trigger them here.
-  const QSignalBlocker still(StringGrid1);
-  for (int k = 0; k < Parameteranzahl(fit.Modell); ++k)
-    StringGrid1->item(k + 1, 1)->setText(Text(ZahlAlsText(fit.Koeffizienten.Werte[static_cast<std::size_t>(k)])));
-  StringGrid1->viewport()->update();
+  // The labels follow at the next change.
+  KoeffizientenEintragen(StringGrid1, fit.Koeffizienten.Werte, Parameteranzahl(fit.Modell));
 }
