@@ -3,7 +3,6 @@
 
 #include "Anwendung.h"
 #include "Koeffizientenraster.h"
-#include "Steuerelemente.h"
 #include "Textdatei.h"
 #include "Unit1.h"
 #include "Unit4.h"
@@ -17,12 +16,10 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <cmath>
