@@ -80,7 +80,7 @@ void TForm8::ListBox1Click() {
   haupt.DatensatzLaden(eintrag->text());
   if (CheckBox1->isChecked()) {
     if (!anwendung_.Form4().isVisible()) anwendung_.Form4().show();
-    haupt.Button10Click(); // a click on the main window's plot button, as the file list's Part prescribes
+    haupt.Button10Click(); // "Sofort plotten" is a click on the main window's plot button
   }
 }
 
