@@ -89,7 +89,8 @@ TPlotfelder TForm4::Felder() const {
   f.DX = Std(Edit18);
   f.DY = Std(Edit19);
   f.Fehlerart = ComboBox2->currentIndex();
-  for (int i = 0; i < CheckListBox1->count(); ++i) f.Fix.push_back(CheckListBox1->item(i)->checkState() == Qt::Checked);
+  const TIndexmenge fix = holefixe();
+  for (int i = 0; i < CheckListBox1->count() && i < MaxKoeffizienten; ++i) f.Fix.push_back(fix.Enthaelt(static_cast<uint8_t>(i)));
   f.MitStartwerten = CheckBox18->isChecked();
   for (int i = 0; i < 8; ++i) {
     const QTableWidgetItem* zelle = StringGrid1->item(i + 1, 1);
