@@ -45,6 +45,12 @@ const QString TextB = QStringLiteral(
     "Der Fit-Algorithmus ist abgebrochen. Der Grund dafür sind interne Berechnungsprobleme. Um das zu "
     "vermeiden, kannst du versuchen, die Startwerte für den Fit selbst zu wählen.");
 
+// The widgets of one grid row, from the left.
+void Zeile(QGridLayout* raster, int zeile, std::initializer_list<QWidget*> widgets) {
+  int spalte = 0;
+  for (QWidget* w : widgets) raster->addWidget(w, zeile, spalte++);
+}
+
 QPixmap Lampenbild(const QColor& farbe) {
   QPixmap bild(16, 16);
   bild.fill(Qt::transparent);
@@ -269,19 +275,15 @@ QGroupBox* TForm4::AnzeigeAufbauen() {
   TrackBar1->setValue(0);
   SpeedButton5 = Knopf(QStringLiteral("Farbe"), g);
   auto* r = new QGridLayout(g);
-  const auto zeile = [&](int z, std::initializer_list<QWidget*> ws) {
-    int s = 0;
-    for (QWidget* w : ws) r->addWidget(w, z, s++);
-  };
-  zeile(0, {CheckBox1, CheckBox14, CheckBox2});
-  zeile(1, {CheckBox10, CheckBox25, CheckBox26});
-  zeile(2, {new QLabel(QStringLiteral("Sichtbare Stellen"), g), Edit22, CheckBox16});
-  zeile(3, {Edit20, Edit23, Edit24});
-  zeile(4, {new QLabel(QStringLiteral("Achsen"), g), Edit1, Edit2});
-  zeile(5, {new QLabel(QStringLiteral("Formel"), g), Edit3, Edit4, Edit5});
-  zeile(6, {new QLabel(QStringLiteral("Mark"), g), Edit17});
-  zeile(7, {CheckBox20, CheckBox23, CheckBox24});
-  zeile(8, {new QLabel(QStringLiteral("Zeichendicke"), g), TrackBar1, SpeedButton5});
+  Zeile(r, 0, {CheckBox1, CheckBox14, CheckBox2});
+  Zeile(r, 1, {CheckBox10, CheckBox25, CheckBox26});
+  Zeile(r, 2, {new QLabel(QStringLiteral("Sichtbare Stellen"), g), Edit22, CheckBox16});
+  Zeile(r, 3, {Edit20, Edit23, Edit24});
+  Zeile(r, 4, {new QLabel(QStringLiteral("Achsen"), g), Edit1, Edit2});
+  Zeile(r, 5, {new QLabel(QStringLiteral("Formel"), g), Edit3, Edit4, Edit5});
+  Zeile(r, 6, {new QLabel(QStringLiteral("Mark"), g), Edit17});
+  Zeile(r, 7, {CheckBox20, CheckBox23, CheckBox24});
+  Zeile(r, 8, {new QLabel(QStringLiteral("Zeichendicke"), g), TrackBar1, SpeedButton5});
   return g;
 }
 
@@ -347,16 +349,12 @@ QGroupBox* TForm4::ExtrasAufbauen() {
   pfeile->addWidget(UpDown1Rechts);
   Label1 = new QLabel(QStringLiteral("Funktion"), g);
   auto* r = new QGridLayout(g);
-  const auto zeile = [&](int z, std::initializer_list<QWidget*> ws) {
-    int s = 0;
-    for (QWidget* w : ws) r->addWidget(w, z, s++);
-  };
-  zeile(6, {UpDown1, Label1});
-  zeile(0, {CheckBox19, Edit21});
-  zeile(1, {CheckBox8, Edit11, Edit12});
-  zeile(2, {CheckBox9, Edit13, Edit14});
-  zeile(3, {CheckBox17});
-  zeile(4, {CheckBox11, CheckBox22, ComboBox3});
-  zeile(5, {CheckBox12});
+  Zeile(r, 6, {UpDown1, Label1});
+  Zeile(r, 0, {CheckBox19, Edit21});
+  Zeile(r, 1, {CheckBox8, Edit11, Edit12});
+  Zeile(r, 2, {CheckBox9, Edit13, Edit14});
+  Zeile(r, 3, {CheckBox17});
+  Zeile(r, 4, {CheckBox11, CheckBox22, ComboBox3});
+  Zeile(r, 5, {CheckBox12});
   return g;
 }
