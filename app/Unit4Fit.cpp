@@ -14,6 +14,7 @@
 #include "core/Zahltext.h"
 #include "fit/Fit.h"
 #include "fit/Modelle.h"
+#include "fit/Bestes.h"
 #include "fit/Startwerte.h"
 
 #include <QCheckBox>

@@ -1,7 +1,9 @@
 #include "Spezialfunktionen.h"
 
+#include "Gammafamilie.h"
+#include "Rechenweisen.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -72,33 +74,6 @@ double Binomial(double n, double k) {
   return AlsDouble(Teile(Gamma(n + 1), t));
 }
 
-namespace {
-
-// Stirling's formula for Γ(y + 1), y > 0.
-Extended Stirling(Extended y) {
-  const Extended wurzel2Pi = std::sqrt(2 * std::numbers::pi_v<Extended>);
-  return EHoch(y * Ln(y) - y + Ln(std::sqrt(y)) + Ln(wurzel2Pi) + (1.0L / 12) / y);
-}
-
-double GammaFamilie(int8_t modus, double x) {
-  const Extended y = static_cast<Extended>(x) - 1;
-  const int64_t yGanz = RundeGanz(y);
-  if (yGanz == y && modus == 0) return Fakultaet(static_cast<uint8_t>(yGanz));
-  if (y <= 0) return 0;
-  switch (modus) {
-  case 0:
-    return AlsDouble(Stirling(y));
-  case -1: {
-    const Extended psi = Ln(y) - (1.0L / 12) / y / y + 0.5L / y;
-    return AlsDouble(psi * GammaFamilie(0, AlsDouble(y + 1)));
-  }
-  default:
-    return 0;
-  }
-}
-
-} // namespace
-
 double Funktion(uint8_t art, int8_t modus, double x) {
   switch (art & 0x7F) {
   case 1:
@@ -109,8 +84,10 @@ double Funktion(uint8_t art, int8_t modus, double x) {
     return AlsDouble(Ln(x));
   case 4:
     return AlsDouble(Wurzel(x));
-  case 6:
-    return GammaFamilie(modus, x);
+  case 6: {
+    TGenau genau;
+    return static_cast<double>(GammaFamilie(genau, modus, x));
+  }
   default:
     return x;
   }

@@ -13,6 +13,3 @@
 // the sign of that expression (models 8, 11, 12, 16 and 17).
 double Ableitung(const TFitErgebnis& w, int i, double x);
 
-// Every entry at x at once (d[i] = Ableitung(w, i, x)), sharing the subexpressions the entries
-// have in common; a fault is raised at the first entry that meets it, as one by one.
-void Ableitungen(const TFitErgebnis& w, double x, std::span<double> d);

@@ -1,6 +1,6 @@
 #include "Fit.h"
 
-#include "Ableitung.h"
+#include "Auswerter.h"
 #include "Modelle.h"
 #include "Startwerte.h"
 
@@ -123,63 +123,34 @@ int32_t Ausreisserentfernen(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis
   return static_cast<int32_t>(n - entfernt);
 }
 
-namespace {
-
-struct TNormalgleichungen {
-  TLinearesSystem Matrix;
-  TVektor Rechts;
-};
-
-// Σ d·dᵀ and Σ (y - f)·d over the points, with d the derivative vector of a point: one
-// vector per point gives every product of the matrix and the right-hand side. Without y
-// values only the matrix is formed.
-TNormalgleichungen Normalgleichungen(const TFitErgebnis& w, TPunkte x, TPunkte y, uint8_t p) {
-  std::vector<Extended> matrix(static_cast<std::size_t>(p) * p, 0), rechts(p, 0);
-  std::vector<double> d(p);
-  for (std::size_t m = 0; m < x.size(); ++m) {
-    Ableitungen(w, x[m], d);
-    // d[i]·d[j] equals d[j]·d[i] exactly, so the lower half is the mirror of the upper.
-    for (int i = 0; i < p; ++i)
-      for (int j = i; j < p; ++j) matrix[i * p + j] += static_cast<Extended>(d[i]) * d[j];
-    if (m >= y.size()) continue;
-    const Extended r = y[m] - static_cast<Extended>(ModellWert(w, x[m]));
-    for (int i = 0; i < p; ++i) rechts[i] += r * d[i];
-  }
-  TNormalgleichungen n{TLinearesSystem(p, TVektor(p)), TVektor(p)};
-  for (int i = 0; i < p; ++i) {
-    for (int j = 0; j < p; ++j) n.Matrix[i][j] = AlsDouble(matrix[std::min(i, j) * p + std::max(i, j)]);
-    n.Rechts[i] = AlsDouble(rechts[i]);
-  }
-  return n;
-}
-
-} // namespace
-
 TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
-  return Normalgleichungen(w, x, {}, p).Matrix;
+  TAuswerter auswerter(x, x, w.Modell);
+  const TLinearesSystem& voll = auswerter.Gleichungen(w.Koeffizienten).Matrix;
+  TLinearesSystem a(p, TVektor(p));
+  for (std::size_t i = 0; i < std::min<std::size_t>(p, voll.size()); ++i)
+    for (std::size_t j = 0; j < std::min<std::size_t>(p, voll.size()); ++j) a[i][j] = voll[i][j];
+  return a;
 }
 
 namespace {
 
-// The step from the normal equations of w, with the diagonal damped by (1 + lambda).
-TKoeffizienten Gedaempft(TNormalgleichungen g, const TFitErgebnis& w, double lambda) {
-  const uint8_t p = Parameteranzahl(w.Modell);
-  for (int i = 0; i < p; ++i)
-    g.Matrix[i][i] = AlsDouble(static_cast<Extended>(g.Matrix[i][i]) * (1 + static_cast<Extended>(lambda)));
-  TKoeffizienten d = LoeseLGS(g.Matrix, g.Rechts, p);
+// The step from the normal equations of w, with the diagonal damped by (1 + lambda); the
+// damped matrix is formed in a buffer that keeps its memory from step to step.
+TKoeffizienten Gedaempft(const TNormalgleichungen& g, const TFitErgebnis& w, double lambda, TLinearesSystem& puffer) {
+  puffer = g.Matrix;
+  for (std::size_t i = 0; i < puffer.size(); ++i)
+    puffer[i][i] = AlsDouble(static_cast<Extended>(puffer[i][i]) * (1 + static_cast<Extended>(lambda)));
+  TKoeffizienten d = LoeseLGS(puffer, g.Rechts, static_cast<uint8_t>(puffer.size()));
   d.Fix = w.Koeffizienten.Fix;
   return d;
-}
-
-TNormalgleichungen Gleichungen(TPunkte x, TPunkte y, const TFitErgebnis& w) {
-  const std::size_t n = Paare(x, y);
-  return Normalgleichungen(w, x.first(n), y.first(n), Parameteranzahl(w.Modell));
 }
 
 } // namespace
 
 TKoeffizienten Schrittrichtung(TPunkte x, TPunkte y, const TFitErgebnis& w, double lambda) {
-  return Gedaempft(Gleichungen(x, y, w), w, lambda);
+  TAuswerter auswerter(x, y, w.Modell);
+  TLinearesSystem puffer;
+  return Gedaempft(auswerter.Gleichungen(w.Koeffizienten), w, lambda, puffer);
 }
 
 TKoeffizienten Schritt(const TKoeffizienten& alt, const TKoeffizienten& richtung, double faktor) {
@@ -210,19 +181,19 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
   const double grenze = std::isnormal(parameter.Grenze) && parameter.Grenze > 0 ? parameter.Grenze
                                                                                 : Standardparameter.Grenze;
   {
+    TAuswerter auswerter(x, y, w.Modell);
+    TLinearesSystem puffer;
     Extended lambda = 1;
     uint32_t k = 0;
     // The sum and the normal equations of w change only when a step is accepted: a failed
     // step reuses them with the next lambda.
-    Extended alt = Quadratsumme(x, y, w);
-    TNormalgleichungen gleichungen;
-    bool veraltet = true;
+    Extended alt = auswerter.Quadratsumme(w.Koeffizienten);
+    const TNormalgleichungen* gleichungen = nullptr;
     for (;;) {
-      if (veraltet) gleichungen = Gleichungen(x, y, w);
-      veraltet = false;
-      const TKoeffizienten neu = Schritt(w.Koeffizienten, Gedaempft(gleichungen, w, AlsDouble(lambda)), 1);
+      if (!gleichungen) gleichungen = &auswerter.Gleichungen(w.Koeffizienten);
+      const TKoeffizienten neu = Schritt(w.Koeffizienten, Gedaempft(*gleichungen, w, AlsDouble(lambda), puffer), 1);
       r.Koeffizienten = neu;
-      const Extended summe = Quadratsumme(x, y, r);
+      const Extended summe = auswerter.Quadratsumme(neu);
       // A sum that is not a number can neither be compared nor improved: keep the last
       // accepted coefficients.
       if (std::isnan(summe) || std::isnan(alt)) break;
@@ -235,7 +206,7 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
         r.Restsumme = alt;
         ++k;
         alt = summe;
-        veraltet = true;
+        gleichungen = nullptr;
       }
       if (lambda * 1e9L < grenze || k >= maxSchritte) break;
     }

@@ -1,5 +1,4 @@
-// Start values of the iteration from simple features of the data, and the search for the
-// model that fits best.
+// Start values of the iteration from simple features of the data.
 #pragma once
 
 #include "Fittypen.h"
@@ -11,8 +10,3 @@
 // Fix as given.
 TKoeffizienten StartwerteSchaetzen(std::span<const double> x, std::span<const double> y, uint8_t modell,
                                    const TIndexmenge& fix);
-
-// The model 1..17 with the smallest sum of squares (the lower number on a tie), fitted without
-// fixed coefficients or start values; a model whose fit fails does not count. 0 when every
-// model fails.
-uint8_t Bestes(std::span<const double> x, std::span<const double> y, const TFitParameter& parameter);

@@ -1,6 +1,7 @@
 #include "fit/Fit.h"
 #include "fit/Fitdateien.h"
 #include "fit/Modelle.h"
+#include "fit/Bestes.h"
 #include "fit/Startwerte.h"
 
 #include "core/Fehler.h"

@@ -1,0 +1,46 @@
+// The builder of formula texts with coefficient values: pieces are appended in order, and a
+// failed "else end" condition ends the text there.
+#pragma once
+
+#include "Fittypen.h"
+
+#include "core/Zahlformat.h"
+
+#include <string>
+
+class TFormel {
+public:
+  TFormel(const TNamen& namen, TZahlformat format) : text_(namen.Y + " = "), x_(namen.X), format_(format) {}
+
+  // Z: the number as ZahlFormatiert writes it. S: the sign the number text does not carry
+  // itself, "+" for positive and "±" for 0. K: both. KT: K, but nothing for 0.
+  std::string Z(double v) const { return ZahlFormatiert(v, format_); }
+  static std::string S(double v) { return v > 0 ? "+" : v == 0 ? "±" : ""; }
+  std::string K(double v) const { return S(v) + Z(v); }
+  std::string KT(double v) const { return v == 0 ? "" : K(v); }
+  const std::string& X() const { return x_; }
+
+  TFormel& operator<<(const std::string& stueck) {
+    if (!fertig_) text_ += stueck;
+    return *this;
+  }
+  // Appends only when the condition holds.
+  TFormel& Falls(bool bedingung, const std::string& stueck) { return bedingung ? *this << stueck : *this; }
+  // Ends the text here unless the condition holds.
+  bool Sonst(bool bedingung) {
+    if (!bedingung) fertig_ = true;
+    return !fertig_;
+  }
+  std::string Text() const { return text_; }
+
+  // "Exp(- (x -b)² / c)" of the Gauss peaks; the width as the caller writes it.
+  std::string Glocke(double mitte, const std::string& breite) const {
+    return "Exp(- (" + x_ + (mitte != 0 ? " " + K(-mitte) : "") + ")²" + " / " + breite + ")";
+  }
+
+private:
+  std::string text_;
+  std::string x_;
+  TZahlformat format_;
+  bool fertig_ = false;
+};
