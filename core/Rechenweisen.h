@@ -79,8 +79,16 @@ struct TSchnell {
     Verdacht |= !(std::fabs(b) <= DBL_MAX);
     return b == 0 ? 0 : a / b;
   }
-  Z Sin(Z v) { return std::sin(v); }
-  Z Cos(Z v) { return std::cos(v); }
+  // A large argument carries the rounding of its last bits into the result: beyond 1e5 the
+  // shorter format could already be off in the eleventh digit.
+  Z Sin(Z v) {
+    Verdacht |= !(std::fabs(v) <= 1e5);
+    return std::sin(v);
+  }
+  Z Cos(Z v) {
+    Verdacht |= !(std::fabs(v) <= 1e5);
+    return std::cos(v);
+  }
   // |b|^p as Potenz: 0 for b = 0; a result beyond the shorter range is a suspect.
   Z Potenz(Z b, Z p) {
     b = std::fabs(b);

@@ -169,6 +169,11 @@ TEST(Fit, FehlerInEinerAbleitungBeendenDenFit) {
   v.MitStartwerten = true;
   v.Startwerte = {-9, 1, 1, 2, 0, 0, 0, 0}; // u < 0: the root entries divide by 0
   EXPECT_EQ(Meldung([&] { Fit(X3, TVektor{1, 2, 3}, v, Standard); }), DivisionDurchNull);
+  // Many points are shared between threads: a fault met by the helper ends the fit just so.
+  TVektor x(50000), y(50000, 1);
+  for (std::size_t i = 0; i + 1 < x.size(); ++i) x[i] = 1 + 0.001 * static_cast<double>(i);
+  v.Startwerte = {1, 1, 1, 2, 0, 0, 0, 0}; // the last x is 0: b/x² divides by 0 there
+  EXPECT_EQ(Meldung([&] { Fit(x, y, v, Standard); }), DivisionDurchNull);
 }
 
 TEST(Ausreisser, EntferntUndPasstNeuAn) {
