@@ -162,6 +162,59 @@ TKoeffizienten Schritt(const TKoeffizienten& alt, const TKoeffizienten& richtung
   return neu;
 }
 
+namespace {
+
+// How the damped loop runs and when it stops. The specified fit stops on a relative change of
+// the sum below 1e-9; polishing goes on while the sum still decreases at all.
+struct TSchleife {
+  Extended Faktor;
+  double Grenze;
+  uint32_t MaxSchritte;
+  bool Polieren = false;
+};
+
+// Lambda beyond which a polishing step no longer moves a coefficient, and the accepted steps
+// a polish may take: a well-posed fit needs a handful, one creeping along a flat valley
+// would otherwise take the sum's last digit a step at a time.
+constexpr Extended PolierGrenze = 1e16L;
+constexpr uint32_t PolierSchritte = 1000;
+
+// The damped Gauss-Newton loop from the coefficients of w; w receives the last accepted
+// coefficients, r the bookkeeping sum.
+void Daempfen(TAuswerter& auswerter, TFitErgebnis& w, TFitErgebnis& r, const TSchleife& s) {
+  TLinearesSystem puffer;
+  Extended lambda = 1;
+  uint32_t k = 0;
+  // The sum and the normal equations of w change only when a step is accepted: a failed
+  // step reuses them with the next lambda.
+  Extended alt = auswerter.Quadratsumme(w.Koeffizienten);
+  const TNormalgleichungen* gleichungen = nullptr;
+  for (;;) {
+    if (!gleichungen) gleichungen = &auswerter.Gleichungen(w.Koeffizienten);
+    const TKoeffizienten neu = Schritt(w.Koeffizienten, Gedaempft(*gleichungen, w, AlsDouble(lambda), puffer), 1);
+    r.Koeffizienten = neu;
+    const Extended summe = auswerter.Quadratsumme(neu);
+    // A sum that is not a number can neither be compared nor improved: keep the last
+    // accepted coefficients.
+    if (std::isnan(summe) || std::isnan(alt)) break;
+    if (summe > alt) {
+      lambda = AlsDouble(lambda * s.Faktor);
+      if (s.Polieren && lambda > PolierGrenze) break;
+    } else {
+      w.Koeffizienten = neu;
+      if (s.Polieren ? summe == alt : Konvergiert(summe, alt)) break;
+      lambda /= s.Faktor;
+      r.Restsumme = alt;
+      ++k;
+      alt = summe;
+      gleichungen = nullptr;
+    }
+    if (lambda * 1e9L < s.Grenze || k >= s.MaxSchritte) break;
+  }
+}
+
+} // namespace
+
 TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter) {
   TFitErgebnis w;
   w.Modell = vorgabe.Modell;
@@ -180,42 +233,22 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
   const Extended faktor = parameter.Faktor >= 2 ? parameter.Faktor : Standardparameter.Faktor;
   const double grenze = std::isnormal(parameter.Grenze) && parameter.Grenze > 0 ? parameter.Grenze
                                                                                 : Standardparameter.Grenze;
-  {
-    TAuswerter auswerter(x, y, w.Modell);
-    TLinearesSystem puffer;
-    Extended lambda = 1;
-    uint32_t k = 0;
-    // The sum and the normal equations of w change only when a step is accepted: a failed
-    // step reuses them with the next lambda.
-    Extended alt = auswerter.Quadratsumme(w.Koeffizienten);
-    const TNormalgleichungen* gleichungen = nullptr;
-    for (;;) {
-      if (!gleichungen) gleichungen = &auswerter.Gleichungen(w.Koeffizienten);
-      const TKoeffizienten neu = Schritt(w.Koeffizienten, Gedaempft(*gleichungen, w, AlsDouble(lambda), puffer), 1);
-      r.Koeffizienten = neu;
-      const Extended summe = auswerter.Quadratsumme(neu);
-      // A sum that is not a number can neither be compared nor improved: keep the last
-      // accepted coefficients.
-      if (std::isnan(summe) || std::isnan(alt)) break;
-      if (summe > alt) {
-        lambda = AlsDouble(lambda * faktor);
-      } else {
-        w.Koeffizienten = neu;
-        if (Konvergiert(summe, alt)) break;
-        lambda /= faktor;
-        r.Restsumme = alt;
-        ++k;
-        alt = summe;
-        gleichungen = nullptr;
-      }
-      if (lambda * 1e9L < grenze || k >= maxSchritte) break;
-    }
-    r.Koeffizienten = w.Koeffizienten;
-  }
+  TAuswerter auswerter(x, y, w.Modell);
+  Daempfen(auswerter, w, r, {faktor, grenze, maxSchritte});
+  r.Koeffizienten = w.Koeffizienten;
   if (vorgabe.Ausreisser)
     return Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
       return Iteration(xs, ys, OhneAusreisser(vorgabe), Standardparameter);
     });
+  return r;
+}
+
+TFitErgebnis Nachpolieren(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis) {
+  TFitErgebnis w = ergebnis, r = ergebnis;
+  if (Parameteranzahl(w.Modell) == 0) return r;
+  TAuswerter auswerter(x, y, w.Modell);
+  Daempfen(auswerter, w, r, {static_cast<Extended>(Standardparameter.Faktor), Standardparameter.Grenze, PolierSchritte, true});
+  r.Koeffizienten = w.Koeffizienten;
   return r;
 }
 

@@ -31,6 +31,11 @@ double MittlererFehler(TPunkte y, uint8_t art, double d);
 TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter);
 TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter);
 
+// A fit continued from its coefficients until the sum of squares no longer decreases at all:
+// the specified stop leaves flat directions with fewer digits than the data carry. The same
+// damped steps; lambda starts at 1 again. A fault raises as in Fit.
+TFitErgebnis Nachpolieren(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis);
+
 // Σ (y_i - f(x_i))² over the common length, in extended precision.
 long double Quadratsumme(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis);
 // Σ ((y_i - f(x_i))/σ_i)² with σ_i = Punktfehler(art, dY, y_i); a point with σ_i = 0 adds 0.

@@ -1,0 +1,134 @@
+#include "Vergleich.h"
+
+#include "Auswerter.h"
+#include "Fit.h"
+#include "Modelle.h"
+
+#include "core/Fehler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The inverse of a symmetric positive matrix by Gauss-Jordan elimination in extended
+// precision, after scaling it to a unit diagonal (so that coefficients of very different
+// sizes do not look singular). Nothing when a pivot falls below 1e-15 of its scaled size.
+std::optional<std::vector<Extended>> Inverse(std::vector<Extended> a, std::size_t m) {
+  std::vector<Extended> skala(m);
+  for (std::size_t i = 0; i < m; ++i) {
+    if (!(a[i * m + i] > 0)) return std::nullopt;
+    skala[i] = 1 / std::sqrt(a[i * m + i]);
+  }
+  for (std::size_t i = 0; i < m; ++i)
+    for (std::size_t j = 0; j < m; ++j) a[i * m + j] *= skala[i] * skala[j];
+  std::vector<Extended> inv(m * m, 0);
+  for (std::size_t i = 0; i < m; ++i) inv[i * m + i] = 1;
+  for (std::size_t k = 0; k < m; ++k) {
+    std::size_t zeile = k;
+    for (std::size_t i = k + 1; i < m; ++i)
+      if (std::fabs(a[i * m + k]) > std::fabs(a[zeile * m + k])) zeile = i;
+    if (!(std::fabs(a[zeile * m + k]) > 1e-15L)) return std::nullopt;
+    for (std::size_t j = 0; j < m; ++j) {
+      std::swap(a[k * m + j], a[zeile * m + j]);
+      std::swap(inv[k * m + j], inv[zeile * m + j]);
+    }
+    const Extended pivot = a[k * m + k];
+    for (std::size_t j = 0; j < m; ++j) {
+      a[k * m + j] /= pivot;
+      inv[k * m + j] /= pivot;
+    }
+    for (std::size_t i = 0; i < m; ++i) {
+      if (i == k) continue;
+      const Extended f = a[i * m + k];
+      for (std::size_t j = 0; j < m; ++j) {
+        a[i * m + j] -= f * a[k * m + j];
+        inv[i * m + j] -= f * inv[k * m + j];
+      }
+    }
+  }
+  for (std::size_t i = 0; i < m; ++i)
+    for (std::size_t j = 0; j < m; ++j) inv[i * m + j] *= skala[i] * skala[j];
+  return inv;
+}
+
+} // namespace
+
+std::optional<std::array<std::optional<double>, MaxKoeffizienten>>
+Standardfehler(std::span<const double> x, std::span<const double> y, const TFitErgebnis& fit) {
+  const std::size_t n = std::min(x.size(), y.size());
+  const uint8_t p = Parameteranzahl(fit.Modell);
+  std::vector<std::size_t> frei;
+  for (uint8_t i = 0; i < p; ++i)
+    if (!fit.Koeffizienten.Fix.Enthaelt(i)) frei.push_back(i);
+  const std::size_t m = frei.size();
+  if (m == 0 || n <= m) return std::nullopt;
+  try {
+    TAuswerter auswerter(x, y, fit.Modell);
+    const Extended s = auswerter.Quadratsumme(fit.Koeffizienten);
+    const TLinearesSystem& a = auswerter.Gleichungen(fit.Koeffizienten).Matrix;
+    std::vector<Extended> teil(m * m);
+    for (std::size_t i = 0; i < m; ++i)
+      for (std::size_t j = 0; j < m; ++j) teil[i * m + j] = a[frei[i]][frei[j]];
+    const auto inverse = Inverse(teil, m);
+    if (!inverse) return std::nullopt;
+    const Extended streuung = s / static_cast<Extended>(n - m);
+    std::array<std::optional<double>, MaxKoeffizienten> fehler{};
+    for (std::size_t i = 0; i < m; ++i) {
+      const Extended v = (*inverse)[i * m + i] * streuung;
+      if (!(v >= 0) || !std::isfinite(v)) return std::nullopt;
+      fehler[frei[i]] = static_cast<double>(std::sqrt(v));
+    }
+    return fehler;
+  } catch (const TQuarnFehler&) {
+    return std::nullopt; // a partial derivative faults at the solution
+  }
+}
+
+void Kriterien(TBewertung& b, std::size_t n) {
+  const auto nn = static_cast<double>(n), p = static_cast<double>(b.Anzahl);
+  b.Vergleichbar = b.Fehler.empty() && n > static_cast<std::size_t>(b.Anzahl) + 1;
+  if (!b.Vergleichbar) return;
+  const double s = static_cast<double>(b.Summe);
+  b.Streuung = s / (nn - p);
+  const double anpassung = s > 0 ? nn * std::log(s / nn) : -std::numeric_limits<double>::infinity();
+  b.AIC = anpassung + 2 * p;
+  b.AICc = b.AIC + 2 * p * (p + 1) / (nn - p - 1);
+  b.BIC = anpassung + p * std::log(nn);
+}
+
+std::vector<TBewertung> Modellvergleich(std::span<const double> x, std::span<const double> y,
+                                        const TFitParameter& parameter, const std::function<void(int)>& fortschritt,
+                                        const std::atomic<bool>* abbrechen) {
+  const std::size_t n = std::min(x.size(), y.size());
+  std::vector<TBewertung> liste;
+  for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) {
+    if (abbrechen && *abbrechen) break;
+    TBewertung b;
+    b.Modell = modell;
+    b.Anzahl = Parameteranzahl(modell);
+    try {
+      TFitVorgabe v;
+      v.Modell = modell;
+      b.Ergebnis = Nachpolieren(x, y, Fit(x, y, v, parameter));
+      b.Summe = Quadratsumme(x, y, b.Ergebnis);
+    } catch (const TQuarnFehler& f) {
+      b.Fehler = f.what();
+    }
+    Kriterien(b, n);
+    if (b.Fehler.empty()) {
+      const auto fehler = Standardfehler(x, y, b.Ergebnis);
+      b.Singulaer = !fehler && n > static_cast<std::size_t>(b.Anzahl);
+      if (fehler) b.Standardfehler = *fehler;
+    }
+    liste.push_back(b);
+    if (fortschritt) fortschritt(modell);
+  }
+  double kleinste = std::numeric_limits<double>::infinity();
+  for (const TBewertung& b : liste)
+    if (b.Vergleichbar) kleinste = std::min(kleinste, b.AIC);
+  for (TBewertung& b : liste)
+    if (b.Vergleichbar) b.DeltaAIC = b.AIC - kleinste;
+  return liste;
+}
