@@ -19,28 +19,21 @@ bool Gesetzt(TStiftstil stil, int64_t schritt) {
   }
 }
 
-QString AlsQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// Pixels are written as 32-bit values; 96 dots per inch, so that font sizes in points come
+// out as on the screens of old.
+QImage& Vorbereitet(QImage& bild) {
+  if (bild.format() != QImage::Format_RGB32 && bild.format() != QImage::Format_ARGB32)
+    bild = bild.convertToFormat(QImage::Format_RGB32);
+  bild.setDotsPerMeterX(3780);
+  bild.setDotsPerMeterY(3780);
+  return bild;
+}
 
 } // namespace
 
-QRgb Farbwert(uint32_t farbe) { return qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF); }
-
-TQtLeinwand::TQtLeinwand(QImage& bild) : bild_(bild) {
-  // Pixels are written as 32-bit values.
-  if (bild_.format() != QImage::Format_RGB32 && bild_.format() != QImage::Format_ARGB32)
-    bild_ = bild_.convertToFormat(QImage::Format_RGB32);
+TQtLeinwand::TQtLeinwand(QImage& bild) : TMalerLeinwand(Vorbereitet(bild), bild.width(), bild.height()), bild_(bild) {
   pixel_ = bild_.bits(); // detaches once; painters on the image keep its buffer
   zeilenlaenge_ = bild_.bytesPerLine();
-  // 96 dots per inch, so that font sizes in points come out as on the screens of old.
-  bild_.setDotsPerMeterX(3780);
-  bild_.setDotsPerMeterY(3780);
-  SchriftGeaendert();
-}
-
-void TQtLeinwand::SchriftGeaendert() {
-  schrift_ = QFont(AlsQString(Schriftname()));
-  schrift_.setPointSize(Schriftgroesse() > 0 ? Schriftgroesse() : 8);
-  schrift_.setStyleStrategy(QFont::NoAntialias);
 }
 
 void TQtLeinwand::Punkt(int x, int y, uint32_t farbe) {
@@ -48,14 +41,8 @@ void TQtLeinwand::Punkt(int x, int y, uint32_t farbe) {
   reinterpret_cast<QRgb*>(pixel_ + y * zeilenlaenge_)[x] = Farbwert(farbe);
 }
 
-void TQtLeinwand::RechteckFuellen(int x1, int y1, int x2, int y2) {
-  if (x2 <= x1 || y2 <= y1) return;
-  QPainter maler(&bild_);
-  maler.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(Farbwert(Pinsel())));
-}
-
 void TQtLeinwand::Rechteck(int x1, int y1, int x2, int y2) {
-  RechteckFuellen(x1, y1, x2, y2);
+  TMalerLeinwand::RechteckFuellen(x1, y1, x2, y2);
   if (x2 <= x1 || y2 <= y1) return;
   for (int k = 0; k < Stift().Breite && x1 + k < x2 - k && y1 + k < y2 - k; ++k) {
     for (int x = x1 + k; x < x2 - k; ++x) {
@@ -67,11 +54,6 @@ void TQtLeinwand::Rechteck(int x1, int y1, int x2, int y2) {
       Punkt(x2 - 1 - k, y, Stift().Farbe);
     }
   }
-}
-
-void TQtLeinwand::BewegeZu(int x, int y) {
-  x_ = x;
-  y_ = y;
 }
 
 // Bresenham from (x1, y1) towards (x2, y2), the end point left out. Ends far outside the image
@@ -120,36 +102,7 @@ void TQtLeinwand::DuenneLinie(int ax, int ay, int bx, int by) {
 }
 
 void TQtLeinwand::LinieZu(int x, int y) {
-  if (Stift().Breite <= 1) {
-    DuenneLinie(x_, y_, x, y);
-  } else {
-    QPainter maler(&bild_);
-    QPen stift(QColor(Farbwert(Stift().Farbe)), Stift().Breite, Qt::SolidLine, Qt::RoundCap);
-    if (Stift().Stil == TStiftstil::Gestrichelt) stift.setStyle(Qt::DashLine);
-    if (Stift().Stil == TStiftstil::Gepunktet) stift.setStyle(Qt::DotLine);
-    maler.setPen(stift);
-    maler.drawLine(x_, y_, x, y);
-  }
+  if (Stift().Breite > 1) return TMalerLeinwand::LinieZu(x, y);
+  DuenneLinie(X(), Y(), x, y);
   BewegeZu(x, y);
 }
-
-void TQtLeinwand::Text(int x, int y, const std::string& text, bool gedreht) {
-  QPainter maler(&bild_);
-  maler.setFont(schrift_);
-  maler.translate(x, y);
-  if (gedreht) maler.rotate(-90);
-  const QFontMetrics masse(schrift_, &bild_);
-  const QRect feld(0, 0, masse.horizontalAdvance(AlsQString(text)), masse.height());
-  maler.fillRect(feld, QColor(Farbwert(Pinsel())));
-  maler.setPen(QColor(Qt::black));
-  maler.drawText(feld, Qt::AlignLeft | Qt::AlignTop, AlsQString(text));
-}
-
-void TQtLeinwand::TextAus(int x, int y, const std::string& text) { Text(x, y, text, false); }
-void TQtLeinwand::TextAusGedreht(int x, int y, const std::string& text) { Text(x, y, text, true); }
-
-int TQtLeinwand::TextBreite(const std::string& text) {
-  return QFontMetrics(schrift_, &bild_).horizontalAdvance(AlsQString(text));
-}
-
-int TQtLeinwand::TextHoehe(const std::string&) { return QFontMetrics(schrift_, &bild_).height(); }
