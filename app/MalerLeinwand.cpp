@@ -1,7 +1,6 @@
 #include "MalerLeinwand.h"
 
 #include <QFontMetrics>
-#include <QPainter>
 #include <QPen>
 
 namespace {
@@ -13,7 +12,7 @@ QString AlsQString(const std::string& text) { return QString::fromUtf8(text.data
 QRgb Farbwert(uint32_t farbe) { return qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF); }
 
 TMalerLeinwand::TMalerLeinwand(QPaintDevice& geraet, int breite, int hoehe)
-    : geraet_(geraet), breite_(breite), hoehe_(hoehe) {
+    : geraet_(geraet), maler_(&geraet), breite_(breite), hoehe_(hoehe) {
   SchriftGeaendert();
 }
 
@@ -25,18 +24,17 @@ void TMalerLeinwand::SchriftGeaendert() {
 
 void TMalerLeinwand::RechteckFuellen(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  QPainter maler(&geraet_);
-  maler.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(Farbwert(Pinsel())));
+  maler_.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(Farbwert(Pinsel())));
 }
 
 void TMalerLeinwand::Rechteck(int x1, int y1, int x2, int y2) {
   RechteckFuellen(x1, y1, x2, y2);
   if (x2 <= x1 || y2 <= y1) return;
-  QPainter maler(&geraet_);
   const int b = Stift().Breite;
   // The outline lies inside the area: its centre line runs half a pen width inside the edge.
-  maler.setPen(QPen(QColor(Farbwert(Stift().Farbe)), b, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  maler.drawRect(QRectF(x1 + b / 2.0, y1 + b / 2.0, x2 - x1 - b, y2 - y1 - b));
+  maler_.setPen(QPen(QColor(Farbwert(Stift().Farbe)), b, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  maler_.setBrush(Qt::NoBrush);
+  maler_.drawRect(QRectF(x1 + b / 2.0, y1 + b / 2.0, x2 - x1 - b, y2 - y1 - b));
 }
 
 void TMalerLeinwand::BewegeZu(int x, int y) {
@@ -45,25 +43,25 @@ void TMalerLeinwand::BewegeZu(int x, int y) {
 }
 
 void TMalerLeinwand::LinieZu(int x, int y) {
-  QPainter maler(&geraet_);
   QPen stift(QColor(Farbwert(Stift().Farbe)), Stift().Breite, Qt::SolidLine, Stift().Breite > 1 ? Qt::RoundCap : Qt::FlatCap);
   if (Stift().Stil == TStiftstil::Gestrichelt) stift.setStyle(Qt::DashLine);
   if (Stift().Stil == TStiftstil::Gepunktet) stift.setStyle(Qt::DotLine);
-  maler.setPen(stift);
-  maler.drawLine(x_, y_, x, y);
+  maler_.setPen(stift);
+  maler_.drawLine(x_, y_, x, y);
   BewegeZu(x, y);
 }
 
 void TMalerLeinwand::Text(int x, int y, const std::string& text, bool gedreht) {
-  QPainter maler(&geraet_);
-  maler.setFont(schrift_);
-  maler.translate(x, y);
-  if (gedreht) maler.rotate(-90);
+  maler_.save();
+  maler_.setFont(schrift_);
+  maler_.translate(x, y);
+  if (gedreht) maler_.rotate(-90);
   const QFontMetrics masse(schrift_, &geraet_);
   const QRect feld(0, 0, masse.horizontalAdvance(AlsQString(text)), masse.height());
-  maler.fillRect(feld, QColor(Farbwert(Pinsel())));
-  maler.setPen(QColor(Qt::black));
-  maler.drawText(feld, Qt::AlignLeft | Qt::AlignTop, AlsQString(text));
+  maler_.fillRect(feld, QColor(Farbwert(Pinsel())));
+  maler_.setPen(QColor(Qt::black));
+  maler_.drawText(feld, Qt::AlignLeft | Qt::AlignTop, AlsQString(text));
+  maler_.restore();
 }
 
 void TMalerLeinwand::TextAus(int x, int y, const std::string& text) { Text(x, y, text, false); }

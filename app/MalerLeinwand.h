@@ -1,6 +1,7 @@
 // The diagram canvas on any Qt paint device (an SVG generator, a printer): every call goes
-// through QPainter, without anti-aliasing, following the pixel rules of TLeinwand as far as
-// the device has pixels. TQtLeinwand refines it for images.
+// through one QPainter that is active for the canvas's lifetime (an SVG document is one
+// painting), without anti-aliasing, following the pixel rules of TLeinwand as far as the
+// device has pixels. TQtLeinwand refines it for images.
 #pragma once
 
 #include "plot/Leinwand.h"
@@ -8,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPaintDevice>
+#include <QPainter>
 
 class TMalerLeinwand : public TLeinwand {
 public:
@@ -27,7 +29,6 @@ public:
 
 protected:
   void SchriftGeaendert() override;
-  QPaintDevice& Geraet() { return geraet_; }
   int X() const { return x_; }
   int Y() const { return y_; }
 
@@ -35,6 +36,7 @@ private:
   void Text(int x, int y, const std::string& text, bool gedreht);
 
   QPaintDevice& geraet_;
+  QPainter maler_;
   int breite_, hoehe_;
   QFont schrift_;
   int x_ = 0;
