@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <exception>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -42,16 +44,20 @@ template <class Block> void TAuswerter::Bloecke(Block block) {
   // The helper takes the second half. Its fault is raised only when the first half has none,
   // so the fault is the one a single thread would meet first.
   std::exception_ptr fehler;
-  {
-    std::jthread helfer([&] {
+  std::jthread helfer;
+  try {
+    helfer = std::jthread([&] {
       try {
         bereich(anzahl / 2, anzahl);
       } catch (...) {
         fehler = std::current_exception();
       }
     });
-    bereich(0, anzahl / 2);
+  } catch (const std::system_error&) {
+    return bereich(0, anzahl); // no thread to be had: all blocks here
   }
+  bereich(0, anzahl / 2);
+  helfer.join();
   if (fehler) std::rethrow_exception(fehler);
 }
 
@@ -72,7 +78,7 @@ Extended TAuswerter::Quadratsumme(const TKoeffizienten& k) {
   return summe;
 }
 
-const TNormalgleichungen& TAuswerter::Gleichungen(const TKoeffizienten& k) {
+const TNormalgleichungen& TAuswerter::Gleichungen(const TKoeffizienten& k, bool mitRechts) {
   const TModellzeile& zeile = Modellzeile(modell_);
   const std::size_t p = p_;
   Bloecke([&](std::size_t anfang, std::size_t m, std::size_t b) {
@@ -92,10 +98,16 @@ const TNormalgleichungen& TAuswerter::Gleichungen(const TKoeffizienten& k) {
   std::array<Extended, MaxKoeffizienten * (MaxKoeffizienten + 3) / 2> gesamt{};
   for (std::size_t b = 0; b * Blockgroesse < x_.size(); ++b)
     for (std::size_t i = 0; i < felder_; ++i) gesamt[i] += summen_[b * felder_ + i];
+  // A product or block sum beyond the 64-bit range is infinite here: as a sum of the whole
+  // in extended precision it would be beyond that range as well, an overflow.
+  const auto speichern = [](Extended summe) {
+    if (std::isinf(summe)) Gleitkommafehler(TGleitkommaArt::Ueberlauf);
+    return AlsDouble(summe);
+  };
   std::size_t i = 0;
   for (std::size_t j = 0; j < p; ++j) {
-    for (std::size_t l = j; l < p; ++l) gleichungen_.Matrix[j][l] = gleichungen_.Matrix[l][j] = AlsDouble(gesamt[i++]);
-    gleichungen_.Rechts[j] = AlsDouble(gesamt[i++]);
+    for (std::size_t l = j; l < p; ++l) gleichungen_.Matrix[j][l] = gleichungen_.Matrix[l][j] = speichern(gesamt[i++]);
+    gleichungen_.Rechts[j] = mitRechts ? speichern(gesamt[i++]) : (++i, 0.0);
   }
   return gleichungen_;
 }

@@ -30,8 +30,10 @@ public:
 
   // Σ (y_i - f(x_i))², accumulated in extended precision.
   Extended Quadratsumme(const TKoeffizienten& k);
-  // The normal equations at k (Anzahl × Anzahl). A fault in a partial derivative raises.
-  const TNormalgleichungen& Gleichungen(const TKoeffizienten& k);
+  // The normal equations at k (Anzahl × Anzahl); the right-hand side only when asked for (it
+  // is 0 otherwise). A fault in a partial derivative raises, and so does a sum beyond the
+  // 64-bit range.
+  const TNormalgleichungen& Gleichungen(const TKoeffizienten& k, bool mitRechts = true);
 
 private:
   template <class Block> void Bloecke(Block block);

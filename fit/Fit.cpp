@@ -125,7 +125,10 @@ int32_t Ausreisserentfernen(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis
 
 TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
   TAuswerter auswerter(x, x, w.Modell);
-  const TLinearesSystem& voll = auswerter.Gleichungen(w.Koeffizienten).Matrix;
+  // Entries from p on are not part of the asked matrix: they are not computed.
+  TKoeffizienten k = w.Koeffizienten;
+  for (uint8_t i = p; i < MaxKoeffizienten; ++i) k.Fix.Setze(i, true);
+  const TLinearesSystem& voll = auswerter.Gleichungen(k, false).Matrix;
   TLinearesSystem a(p, TVektor(p));
   for (std::size_t i = 0; i < std::min<std::size_t>(p, voll.size()); ++i)
     for (std::size_t j = 0; j < std::min<std::size_t>(p, voll.size()); ++j) a[i][j] = voll[i][j];

@@ -5,6 +5,7 @@
 #include "Modelle.h"
 
 #include "core/Fehler.h"
+#include "core/Zahltext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,4 +132,35 @@ std::vector<TBewertung> Modellvergleich(std::span<const double> x, std::span<con
   for (TBewertung& b : liste)
     if (b.Vergleichbar) b.DeltaAIC = b.AIC - kleinste;
   return liste;
+}
+
+std::vector<double> Residuen(std::span<const double> x, std::span<const double> y, const TFitErgebnis& fit) {
+  std::vector<double> r(std::min(x.size(), y.size()));
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = y[i] - ModellWert(fit, x[i]);
+  return r;
+}
+
+std::string Vergleichstabelle(const std::vector<TBewertung>& liste) {
+  static constexpr const char* Buchstaben = "abcdefg";
+  std::string text = "Modell;Ergebnis;p;S;S/(n-p);AIC;AICc;BIC;ΔAIC";
+  for (int i = 0; i < 7; ++i) text += std::string(";") + Buchstaben[i] + ";Standardfehler " + Buchstaben[i];
+  text += "\r\n";
+  const auto zahl = [](double v) { return ";" + ZahlAlsText(v); };
+  for (const TBewertung& b : liste) {
+    text += std::string(Modellnamen(b.Modell)) + ";";
+    text += !b.Fehler.empty() ? b.Fehler : b.Vergleichbar ? "angepasst" : "nicht vergleichbar";
+    text += ";" + std::to_string(b.Anzahl);
+    text += b.Fehler.empty() ? zahl(static_cast<double>(b.Summe)) : ";";
+    if (b.Vergleichbar)
+      for (const double v : {b.Streuung, b.AIC, b.AICc, b.BIC, b.DeltaAIC}) text += zahl(v);
+    else
+      text += ";;;;;";
+    for (std::size_t i = 0; i < 7; ++i) {
+      const bool da = b.Fehler.empty() && static_cast<int>(i) < b.Anzahl;
+      text += da ? zahl(b.Ergebnis.Koeffizienten.Werte[i]) : ";";
+      text += da && b.Standardfehler[i] ? zahl(*b.Standardfehler[i]) : ";";
+    }
+    text += "\r\n";
+  }
+  return text;
 }

@@ -38,6 +38,14 @@ Standardfehler(std::span<const double> x, std::span<const double> y, const TFitE
 // when n > p + 1 (else b is marked not comparable). S = 0 gives -infinity.
 void Kriterien(TBewertung& b, std::size_t n);
 
+// y_i - f(x_i) over the pairs, as the residual plot shows them.
+std::vector<double> Residuen(std::span<const double> x, std::span<const double> y, const TFitErgebnis& fit);
+
+// The comparison as a table for a file: a header line, then one line per model with name,
+// outcome, p, S, S/(n-p), AIC, AICc, BIC, ΔAIC and each coefficient with its standard error;
+// fields separated by ';', numbers with the decimal comma, empty where there is no number.
+std::string Vergleichstabelle(const std::vector<TBewertung>& liste);
+
 // Every model fitted as "Best" fits it (no fixed coefficients, estimated start values, the
 // given step parameters), then polished. fortschritt(k) after each model (k = 1..17); a set
 // abbrechen stops after the model in work and returns what is done so far.

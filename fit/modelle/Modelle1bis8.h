@@ -175,16 +175,16 @@ struct TLogarithmus {
   static constexpr std::string_view Name = "Logarithmus", Formel = "a + b * ln(c * {X} + d)";
   static constexpr uint8_t Anzahl = 4;
   template <class R> static Zahl<R> Wert(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    const Zahl<R> u = k.c * x + k.d;
+    const Zahl<R> u = r.Summe(k.c * x, k.d);
     return u > 0 ? k.a + k.b * r.Ln(u) : Zahl<R>(-1e9);
   }
   template <class R> static Zahl<R> Steigung(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    const Zahl<R> u = k.c * x + k.d;
+    const Zahl<R> u = r.Summe(k.c * x, k.d);
     return u > 0 ? r.Teile(k.b * k.c, u) : Sgn(u) * Zahl<R>(1e9);
   }
   template <class R, class D> static void Partielle(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x, D& d) {
     using Z = Zahl<R>;
-    const Z u = k.c * x + k.d;
+    const Z u = r.Summe(k.c * x, k.d);
     d(0, [] { return 1; });
     d(1, [&] { return u <= 0 ? Z(-1e9) : r.Ln(u); });
     d(2, [&] { return u == 0 ? k.b * x * Z(1e9) : r.Teile(k.b * x, u); });
@@ -201,7 +201,7 @@ struct TPotenzfunktion {
     return k.d + k.a * r.Potenz(k.b, k.c * x);
   }
   template <class R> static Zahl<R> Steigung(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    return k.a * r.Potenz(k.b, k.c * x) * k.c * r.Ln(std::fabs(k.b));
+    return k.a * r.Potenz(k.b, k.c * x) * k.c * r.LnSicher(std::fabs(k.b));
   }
   // The base enters as |b|: its entry carries the sign of b.
   template <class R, class D> static void Partielle(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x, D& d) {
@@ -209,7 +209,7 @@ struct TPotenzfunktion {
     auto t = r.Gemeinsam([&] { return r.Potenz(k.b, k.c * x); });
     d(0, [&] { return t(); });
     d(1, [&] { return k.a * k.c * x * r.Potenz(k.b, k.c * x - 1) * Sgn(k.b); });
-    d(2, [&] { return k.b == 0 ? Z(-1e9) : k.a * x * t() * r.Ln(std::fabs(k.b)); });
+    d(2, [&] { return k.b == 0 ? Z(-1e9) : k.a * x * t() * r.LnSicher(std::fabs(k.b)); });
     d(3, [] { return 1; });
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {

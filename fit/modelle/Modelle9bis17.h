@@ -80,15 +80,15 @@ struct TWurzel {
   static constexpr uint8_t Anzahl = 4;
   static constexpr bool FehlerGibtNull = true; // a fault in a partial derivative gives 0
   template <class R> static Zahl<R> Wert(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    return k.d + k.a * r.Wurzel(std::fabs(k.b + k.c * x));
+    return k.d + k.a * r.Wurzel(std::fabs(r.Summe(k.b, k.c * x)));
   }
   // The root is taken of |b + c·x|: the derivative carries the sign of b + c·x.
   template <class R> static Zahl<R> Steigung(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    const Zahl<R> u = k.b + k.c * x;
+    const Zahl<R> u = r.Summe(k.b, k.c * x);
     return r.Teile(k.a * k.c * Sgn(u), 2 * r.Wurzel(std::fabs(u)));
   }
   template <class R, class D> static void Partielle(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x, D& d) {
-    const Zahl<R> u = k.b + k.c * x;
+    const Zahl<R> u = r.Summe(k.b, k.c * x);
     const Zahl<R> s = r.Wurzel(std::fabs(u));
     d(0, [&] { return s; });
     d(1, [&] { return r.Teile(k.a * Sgn(u), 2 * s); });
@@ -108,12 +108,14 @@ struct TPoisson {
   static constexpr std::string_view Name = "Poisson(Näherung)", Formel = "c + d * a^(bx) * exp(-a) / (bx)!";
   static constexpr uint8_t Anzahl = 4;
   static constexpr bool FehlerGibtNull = true;
+  // Γ(b·x + 1). It is 0 only by an exact decision (a non-whole argument ≤ 1, a factorial
+  // that wraps to 0), never by underflow: divisions by it may take a 0 at face value.
   template <class R> static Zahl<R> Nenner(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
     return GammaFamilie(r, 0, r.Runde(k.b * x + 1));
   }
   template <class R> static Zahl<R> Wert(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
     const Zahl<R> q = k.d * r.Exp(-k.a) * r.Potenz(k.a, k.b * x);
-    return k.c + r.Teile(q, Nenner(r, k, x));
+    return k.c + r.TeileSicher(q, Nenner(r, k, x));
   }
   template <class R> static Zahl<R> Steigung(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
     using Z = Zahl<R>;
@@ -121,21 +123,21 @@ struct TPoisson {
     if (g * g == 0) return Z(1e9);
     const Z q = k.d * r.Exp(-k.a) * r.Potenz(k.a, k.b * x);
     const Z g1 = GammaFamilie(r, -1, r.Runde(k.b * x + 1));
-    return r.Teile(k.b * q * (r.Ln(k.a) * g - g1), g * g);
+    return r.TeileSicher(k.b * q * (r.LnSicher(k.a) * g - g1), g * g);
   }
   template <class R, class D> static void Partielle(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x, D& d) {
     auto p = r.Gemeinsam([&] { return r.Potenz(k.a, k.b * x); });
     auto gamma = r.Gemeinsam([&] { return Nenner(r, k, x); });
     auto ea = r.Gemeinsam([&] { return r.Exp(-k.a); });
     d(0, [&] {
-      return r.Teile(k.d * ea() * (k.b * x * r.Potenz(k.a, k.b * x - 1) * Sgn(k.a) - p()), gamma());
+      return r.TeileSicher(k.d * ea() * (k.b * x * r.Potenz(k.a, k.b * x - 1) * Sgn(k.a) - p()), gamma());
     });
     d(1, [&] {
       const Zahl<R> g1 = GammaFamilie(r, -1, r.Runde(k.b * x + 1));
-      return r.Teile(x * k.d * ea() * p() * (r.Ln(k.a) * gamma() - g1), gamma() * gamma());
+      return r.TeileSicher(x * k.d * ea() * p() * (r.LnSicher(k.a) * gamma() - g1), gamma() * gamma());
     });
     d(2, [] { return 1; });
-    d(3, [&] { return r.Teile(ea() * p(), gamma()); });
+    d(3, [&] { return r.TeileSicher(ea() * p(), gamma()); });
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
@@ -186,7 +188,7 @@ struct TBrechzahl {
   static constexpr std::string_view Name = "Brechzahl", Formel = "d + sqrt(a + b/{X}^2 + c/{X}^4)";
   static constexpr uint8_t Anzahl = 4;
   template <class R> static Zahl<R> Innen(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    return k.a + r.Teile(k.b, x * x) + r.Teile(k.c, x * x * x * x);
+    return r.Summe(r.Summe(k.a, r.Teile(k.b, x * x)), r.Teile(k.c, x * x * x * x));
   }
   template <class R> static Zahl<R> Wert(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
     const Zahl<R> u = Innen(r, k, x);
@@ -255,12 +257,12 @@ struct TBasispotenz {
   }
   template <class R> static Zahl<R> Wert(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
     const Zahl<R> n = Nenner(r, k, x);
-    return n == 0 ? Zahl<R>(1e9) : k.d + r.Teile(k.b * r.Potenz(k.a + k.e * x, k.c), n);
+    return n == 0 ? Zahl<R>(1e9) : k.d + r.Teile(k.b * r.Potenz(r.Summe(k.a, k.e * x), k.c), n);
   }
   template <class R> static Zahl<R> Steigung(R&, const TSatz<Zahl<R>>&, Zahl<R>) { return 0; } // not provided
   // The base enters as |a + e·x|: the entries of a and e carry its sign.
   template <class R, class D> static void Partielle(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x, D& d) {
-    const Zahl<R> u = k.a + k.e * x;
+    const Zahl<R> u = r.Summe(k.a, k.e * x);
     auto gross = r.Gemeinsam([&] { return r.Potenz(u, k.c); });
     auto n = r.Gemeinsam([&] { return Nenner(r, k, x); });
     auto kleiner = r.Gemeinsam([&] { return r.Potenz(u, k.c - 1); });
@@ -286,14 +288,15 @@ struct TBeemBellKaiser {
   static constexpr std::string_view Name = "BEEM Bell-Kaiser", Formel = "d + b * (a + {X})^c";
   static constexpr uint8_t Anzahl = 4;
   template <class R> static Zahl<R> Wert(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    return k.d + k.b * r.Potenz(x + k.a, k.c);
+    return k.d + k.b * r.Potenz(r.Summe(x, k.a), k.c);
   }
   // The base enters as |x + a|: the derivative carries its sign.
   template <class R> static Zahl<R> Steigung(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x) {
-    return k.b * k.c * r.Potenz(x + k.a, k.c - 1) * Sgn(x + k.a);
+    const Zahl<R> u = r.Summe(x, k.a);
+    return k.b * k.c * r.Potenz(u, k.c - 1) * Sgn(u);
   }
   template <class R, class D> static void Partielle(R& r, const TSatz<Zahl<R>>& k, Zahl<R> x, D& d) {
-    const Zahl<R> u = x + k.a;
+    const Zahl<R> u = r.Summe(x, k.a);
     auto gross = r.Gemeinsam([&] { return r.Potenz(u, k.c); });
     d(0, [&] { return k.b * k.c * r.Potenz(u, k.c - 1) * Sgn(u); });
     d(1, [&] { return gross(); });
