@@ -1,6 +1,7 @@
 #include "Anwendung.h"
 
 #include "Meldungen.h"
+#include "Modellvergleich.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -48,6 +49,7 @@ TAnwendung::TAnwendung(const QString& programmordner, TMeldungen& meldungen, TDi
   form8_ = std::make_unique<TForm8>(*this);
   form9_ = std::make_unique<TForm9>(*this);
   form9_->FormCreate();
+  modellvergleich_ = std::make_unique<TModellvergleich>(*this);
 }
 
 TAnwendung::~TAnwendung() = default;

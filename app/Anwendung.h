@@ -17,6 +17,7 @@ class TForm6;
 class TForm7;
 class TForm8;
 class TForm9;
+class TModellvergleich;
 
 class TAnwendung {
 public:
@@ -50,6 +51,8 @@ public:
   TForm7& Form7() { return *form7_; }
   TForm8& Form8() { return *form8_; }
   TForm9& Form9() { return *form9_; }
+  // Beyond the nine classic windows: the comparison of all models.
+  TModellvergleich& Modellvergleich() { return *modellvergleich_; }
 
 private:
   QString programmordner_;
@@ -65,4 +68,5 @@ private:
   std::unique_ptr<TForm7> form7_;
   std::unique_ptr<TForm8> form8_;
   std::unique_ptr<TForm9> form9_;
+  std::unique_ptr<TModellvergleich> modellvergleich_;
 };

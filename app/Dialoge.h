@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ public:
   virtual QString Speichername(const QString& titel, const QString& filter, const QString& endung) = 0;
   // A colour, or nothing when the user cancels.
   virtual std::optional<QColor> Farbe(const QColor& anfang) = 0;
+  // The width and height of an image to export (1 to 4000 each), or nothing on cancel.
+  virtual std::optional<QSize> Bildgroesse(const QSize& anfang) = 0;
 };
 
 // The real program: Qt's file and colour dialogs.
@@ -22,4 +25,5 @@ class TQtDialoge : public TDialoge {
 public:
   QString Speichername(const QString& titel, const QString& filter, const QString& endung) override;
   std::optional<QColor> Farbe(const QColor& anfang) override;
+  std::optional<QSize> Bildgroesse(const QSize& anfang) override;
 };

@@ -65,6 +65,14 @@ public:
   void startwerteeinfuellen(const TKoeffizienten& k);
   // The coefficients ticked in the fixed list.
   TIndexmenge holefixe() const;
+  // Selects model 1..17 in the fit group and ticks "Fit", through their handlers, as "Best"
+  // does with its choice.
+  void ModellWaehlen(uint8_t modell);
+  // The diagram drawn anew at the given size (1..4000 each) as PNG, or as SVG when the name
+  // ends in ".svg", written atomically.
+  void Exportieren(const QString& pfad, QSize groesse);
+  // The first n values of columns 1 and 2, n the shorter length; read, not rewritten.
+  std::pair<TVektor, TVektor> Datenpaare() const;
 
   const TDiagrammEinstellungen& Einstellungen() const { return einstellungen_; }
   const TAbbildung& Abbildung() const { return abbildung_; }
@@ -80,6 +88,8 @@ public:
   QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
   // "Optionen"
   QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton6, *SpeedButton10, *SpeedButton11;
+  // Beyond the classic controls: the export as PNG or SVG, the comparison of all models.
+  QPushButton *ExportKnopf, *VergleichKnopf;
   QCheckBox *CheckBox21, *CheckBox15;
   // "Anzeige"
   QCheckBox *CheckBox1, *CheckBox14, *CheckBox2, *CheckBox10, *CheckBox25, *CheckBox26, *CheckBox16, *CheckBox20,
@@ -146,6 +156,8 @@ public slots:
   void CheckBox22Click();
   void ComboBox3Change();
   void CheckBox12Click();
+  void ExportKnopfClick();
+  void VergleichKnopfClick();
 
 protected:
   void showEvent(QShowEvent* ereignis) override;
@@ -169,8 +181,6 @@ private:
   // The world point of a pixel of the drawn diagram; nothing before anything was drawn or when
   // the result is not finite.
   std::optional<TWeltpunkt> Welt(TPixel p) const;
-  // The first n values of columns 1 and 2, n the shorter length; read, not rewritten.
-  std::pair<TVektor, TVektor> Datenpaare() const;
   void Gruppen(bool anzeige);
   struct TPlotdaten {
     TVektor x, y, dx, dy;

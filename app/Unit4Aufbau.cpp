@@ -97,6 +97,8 @@ void TForm4::Benennen() {
       {"GroupBox4", GroupBox4},
       {"GroupBox5", GroupBox5},
       {"SpeedButton1", SpeedButton1},
+      {"ExportKnopf", ExportKnopf},
+      {"VergleichKnopf", VergleichKnopf},
       {"SpeedButton3", SpeedButton3},
       {"SpeedButton4", SpeedButton4},
       {"SpeedButton6", SpeedButton6},
@@ -230,6 +232,7 @@ QGroupBox* TForm4::OptionenAufbauen() {
   SpeedButton4 = Knopf(QStringLiteral("In die Zwischenablage kopieren"), g);
   SpeedButton3 = Knopf(QStringLiteral("Speichern"), g, QStringLiteral("Als Bitmap abspeichern"));
   CheckBox15 = Kasten(QStringLiteral("Jpeg"), g);
+  ExportKnopf = Knopf(QStringLiteral("Exportieren …"), g, QStringLiteral("Als PNG- oder SVG-Bild in wählbarer Größe speichern"));
   auto* r = new QGridLayout(g);
   r->addWidget(SpeedButton10, 0, 0);
   r->addWidget(SpeedButton11, 0, 1);
@@ -242,6 +245,7 @@ QGroupBox* TForm4::OptionenAufbauen() {
   r->addLayout(lampe, 1, 2);
   r->addWidget(SpeedButton4, 2, 0, 1, 2);
   r->addWidget(SpeedButton3, 2, 2);
+  r->addWidget(ExportKnopf, 3, 0, 1, 2);
   r->addWidget(CheckBox15, 3, 2);
   return g;
 }

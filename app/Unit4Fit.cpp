@@ -4,6 +4,7 @@
 
 #include "Anwendung.h"
 #include "Koeffizientenraster.h"
+#include "Modellvergleich.h"
 #include "Steuerelemente.h"
 #include "Textdatei.h"
 #include "Unit1.h"
@@ -64,6 +65,8 @@ QGroupBox* TForm4::FitAufbauen() {
   SpeedButton7 = Knopf(QStringLiteral("Init"), g, QStringLiteral("Setze passende Startwerte für die Koeffizienten"));
   SpeedButton9 = Knopf(QStringLiteral("Best"), g, QStringLiteral("Finde die beste Fit-Funktion durch die Punkte"));
   SpeedButton12 = Knopf(QStringLiteral("Get"), g, QStringLiteral("Hole dir die Koeffizienten des aktuellen Fit als Startwerte"));
+  VergleichKnopf = Knopf(QStringLiteral("Vergleich"), g,
+                         QStringLiteral("Alle Modelle vergleichen: AIC, BIC, Standardfehler und Residuen"));
   Label8 = new QLabel(QStringLiteral("Fehler:"), g);
   Label6 = new QLabel(QStringLiteral("dX"), g);
   Label7 = new QLabel(QStringLiteral("dY"), g);
@@ -89,6 +92,7 @@ QGroupBox* TForm4::FitAufbauen() {
   r->addWidget(StringGrid1, 5, 0, 1, 2);
   r->addWidget(CheckListBox1, 5, 2, 1, 2);
   r->addWidget(SpeedButton12, 6, 2);
+  r->addWidget(VergleichKnopf, 6, 3);
   r->addWidget(Label8, 7, 0);
   r->addWidget(Label6, 7, 1);
   r->addWidget(Edit18, 7, 2);
@@ -117,6 +121,7 @@ void TForm4::FitVerbinden() {
   Verbinde(m, SpeedButton7, &QPushButton::clicked, this, &TForm4::SpeedButton7Click);
   Verbinde(m, SpeedButton9, &QPushButton::clicked, this, &TForm4::SpeedButton9Click);
   Verbinde(m, SpeedButton12, &QPushButton::clicked, this, &TForm4::SpeedButton12Click);
+  Verbinde(m, VergleichKnopf, &QPushButton::clicked, this, &TForm4::VergleichKnopfClick);
   Verbinde(m, CheckBox11, &QCheckBox::toggled, this, &TForm4::CheckBox11Click);
   Verbinde(m, CheckBox22, &QCheckBox::toggled, this, &TForm4::CheckBox22Click);
   Verbinde(m, ComboBox3, &QComboBox::activated, this, &TForm4::ComboBox3Change);
@@ -234,12 +239,17 @@ void TForm4::SpeedButton12Click() {
 void TForm4::SpeedButton9Click() {
   const auto [x, y] = Datenpaare();
   if (x.empty()) return;
-  const uint8_t bestes = Bestes(x, y, einstellungen_.FitParameter);
-  ComboBox1->setCurrentIndex(bestes - 1);
+  ModellWaehlen(Bestes(x, y, einstellungen_.FitParameter));
+}
+
+void TForm4::ModellWaehlen(uint8_t modell) {
+  ComboBox1->setCurrentIndex(modell - 1);
   CheckBox3->setChecked(true);
   CheckBox18->setChecked(false);
   ComboBox1Change();
 }
+
+void TForm4::VergleichKnopfClick() { anwendung_.Modellvergleich().Oeffnen(); }
 
 TIndexmenge TForm4::holefixe() const {
   TIndexmenge fix;

@@ -64,6 +64,7 @@ void TForm4::Verbinden() {
   Verbinde(m, CheckBox9, &QCheckBox::toggled, this, &TForm4::CheckBox9Click);
   Verbinde(m, SpeedButton1, &QPushButton::clicked, this, &TForm4::SpeedButton1Click);
   Verbinde(m, SpeedButton3, &QPushButton::clicked, this, &TForm4::SpeedButton3Click);
+  Verbinde(m, ExportKnopf, &QPushButton::clicked, this, &TForm4::ExportKnopfClick);
   Verbinde(m, SpeedButton4, &QPushButton::clicked, this, &TForm4::SpeedButton4Click);
   Verbinde(m, SpeedButton5, &QPushButton::clicked, this, &TForm4::SpeedButton5Click);
   Verbinde(m, SpeedButton6, &QPushButton::clicked, this, &TForm4::SpeedButton6Click);

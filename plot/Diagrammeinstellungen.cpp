@@ -132,3 +132,13 @@ TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse
   e.Zusatz = b[2945];
   return e;
 }
+
+TDiagrammEinstellungen Residuendiagramm(const std::string& modellname) {
+  TDiagrammEinstellungen r;
+  r.Markierung = "Residuen: " + modellname;
+  r.AchseX = "x";
+  r.AchseY = "y - f(x)";
+  r.LinienAnzahl = 1;
+  r.Linien[0] = {1, 0, "", false};
+  return r;
+}

@@ -76,3 +76,6 @@ std::array<uint8_t, DiagrammGroesse> DiagrammBytes(const TDiagrammEinstellungen&
 // Reads any 2952 bytes without failing: Booleans are bytes other than 0, strings take their
 // length byte (texts are kept as UTF-8), numbers are taken as they stand.
 TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse> bytes);
+
+// The record of a residual plot: the residuals against x, a zero line, no fit.
+TDiagrammEinstellungen Residuendiagramm(const std::string& modellname);

@@ -14,5 +14,5 @@ pakete_sicherstellen() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}"
 }
 
-BASISPAKETE=(g++ cmake ninja-build qt6-base-dev libjpeg62-turbo-dev fonts-liberation2)
+BASISPAKETE=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev fonts-liberation2)
 TESTPAKETE=(libgtest-dev libbenchmark-dev clang)

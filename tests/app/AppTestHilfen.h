@@ -35,8 +35,14 @@ public:
     if (Farben.isEmpty()) return std::nullopt;
     return Farben.takeFirst();
   }
+  std::optional<QSize> Bildgroesse(const QSize& anfang) override {
+    Groessenfragen.append(anfang);
+    if (Groessen.isEmpty()) return std::nullopt;
+    return Groessen.takeFirst();
+  }
   QStringList Namen;
   QList<QColor> Farben;
+  QList<QSize> Groessen, Groessenfragen;
   QList<TFrage> Fragen;
   QList<QColor> Farbfragen;
 };

@@ -20,8 +20,9 @@ int main(int argc, char* argv[]) {
   TInteraktionTest interaktion;
   TFunktionTest funktion;
   TDiagrammdateiTest diagrammdatei;
+  TVergleichTest vergleich;
   int fehler = 0;
-  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion, &funktion, &diagrammdatei})
+  for (QObject* test : std::initializer_list<QObject*>{&leinwand, &spaltenfeld, &start, &haupt, &dateien, &optionen, &information, &plotfenster, &interaktion, &funktion, &diagrammdatei, &vergleich})
     fehler += QTest::qExec(test, argc, argv);
   return fehler == 0 ? 0 : 1;
 }

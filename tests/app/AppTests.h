@@ -152,3 +152,13 @@ private slots:
   void InfofensterBeispielUndAutor();
   void IniGanzzahlen();
 };
+
+class TVergleichTest : public QObject {
+  Q_OBJECT
+private slots:
+  void ExportPngUndSvg_data();
+  void ExportPngUndSvg();
+  void ExportInUnbeschreibbarenOrdner();
+  void VergleichWaehltUebernimmtUndSpeichert();
+  void VielePunkteBleibenBedienbarUndLassenSichAbbrechen();
+};

@@ -1,0 +1,148 @@
+#include "AppTestHilfen.h"
+#include "AppTests.h"
+
+#include "Modellvergleich.h"
+#include "Unit1.h"
+#include "Unit4.h"
+
+#include "core/Zahltext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+// n points of y = 2x + 1 with a little noise, as column texts.
+std::pair<QString, QString> Gerade(int n) {
+  std::mt19937 zufall(1);
+  std::normal_distribution<double> rauschen(0, 0.05);
+  QStringList x, y;
+  for (int i = 0; i < n; ++i) {
+    const double xi = 0.2 * i;
+    x << QString::fromStdString(ZahlAlsText(xi));
+    y << QString::fromStdString(ZahlAlsText(2 * xi + 1 + rauschen(zufall)));
+  }
+  return {x.join('\n'), y.join('\n')};
+}
+
+struct TVergleichsprogramm : TTestprogramm {
+  TForm4& plot() { return a().Form4(); }
+  TModellvergleich& vergleich() { return a().Modellvergleich(); }
+  void Daten(int n) {
+    const auto [x, y] = Gerade(n);
+    a().Form1().Memo1->setPlainText(x);
+    a().Form1().Memo2->setPlainText(y);
+    QTest::mouseClick(a().Form1().Button10, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&plot()));
+  }
+};
+
+void Klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+// The row whose first cell names the model.
+int Zeile(const QTableWidget* t, const QString& modell) {
+  for (int i = 0; i < t->rowCount(); ++i)
+    if (t->item(i, 0)->text() == modell) return i;
+  return -1;
+}
+
+} // namespace
+
+void TVergleichTest::ExportPngUndSvg_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QSize>("groesse");
+  QTest::newRow("PNG wie das Fenster") << "bild.png" << QSize(697, 409);
+  QTest::newRow("SVG wie das Fenster") << "bild.svg" << QSize(697, 409);
+  QTest::newRow("PNG groß") << "gross.PNG" << QSize(2000, 1200);
+  QTest::newRow("SVG groß") << "gross.svg" << QSize(2000, 1200);
+  QTest::newRow("zu groß wird begrenzt") << "riesig.png" << QSize(9000, 10);
+}
+
+void TVergleichTest::ExportPngUndSvg() {
+  QFETCH(QString, name);
+  QFETCH(QSize, groesse);
+  TVergleichsprogramm p;
+  p.Daten(20);
+  p.dialoge.Namen << p.Pfad(name);
+  p.dialoge.Groessen << groesse;
+  Klick(p.plot().ExportKnopf);
+  QVERIFY(p.meldungen.Fehlertexte.isEmpty());
+  QCOMPARE(p.dialoge.Groessenfragen.value(0), QSize(697, 409));
+  const QSize erwartet = groesse.boundedTo(QSize(4000, 4000));
+  if (name.endsWith(QStringLiteral(".svg"))) {
+    QSvgRenderer svg(p.Pfad(name));
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.defaultSize(), erwartet);
+    return;
+  }
+  const QImage bild(p.Pfad(name));
+  QCOMPARE(bild.size(), erwartet);
+  if (erwartet == p.plot().Bild().size())
+    QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), p.plot().Bild().convertToFormat(QImage::Format_RGB32));
+}
+
+void TVergleichTest::ExportInUnbeschreibbarenOrdner() {
+  TVergleichsprogramm p;
+  p.Daten(20);
+  const QString pfad = p.Pfad(QStringLiteral("fehlt/bild.png"));
+  p.dialoge.Namen << pfad;
+  p.dialoge.Groessen << QSize(697, 409);
+  Klick(p.plot().ExportKnopf);
+  QCOMPARE(p.meldungen.Fehlertexte.size(), 1);
+  QVERIFY(!QFile::exists(pfad));
+  Klick(p.plot().ExportKnopf); // cancelled dialogs write nothing and say nothing
+  QCOMPARE(p.meldungen.Fehlertexte.size(), 1);
+}
+
+void TVergleichTest::VergleichWaehltUebernimmtUndSpeichert() {
+  TVergleichsprogramm p;
+  p.Daten(50);
+  Klick(p.plot().VergleichKnopf);
+  TModellvergleich& v = p.vergleich();
+  QVERIFY(QTest::qWaitForWindowExposed(&v));
+  QTRY_VERIFY_WITH_TIMEOUT(!v.Rechnet(), 60000);
+  QCOMPARE(v.Tabelle->rowCount(), 17);
+  QCOMPARE(v.Tabelle->item(0, 0)->text(), QStringLiteral("Lineare Regression")); // smallest AICc
+  QVERIFY(v.Fehlertext->toPlainText().contains(QStringLiteral(" ± ")));
+  const int gauss = Zeile(v.Tabelle, QStringLiteral("Gauss"));
+  const QRect zelle = v.Tabelle->visualItemRect(v.Tabelle->item(gauss, 0));
+  QTest::mouseClick(v.Tabelle->viewport(), Qt::LeftButton, {}, zelle.center());
+  QVERIFY(v.Fehlertext->toPlainText().startsWith(QStringLiteral("Gauss")));
+  const int vorher = p.plot().Zeichnungen();
+  Klick(v.UebernehmenKnopf);
+  QCOMPARE(p.plot().ComboBox1->currentIndex(), 2);
+  QVERIFY(p.plot().CheckBox3->isChecked());
+  QVERIFY(p.plot().Zeichnungen() > vorher);
+  QCOMPARE(p.plot().Einstellungen().Fit.Modell, 3);
+  p.dialoge.Namen << p.Pfad(QStringLiteral("vergleich.csv"));
+  Klick(v.SpeichernKnopf);
+  const QStringList zeilen = QString::fromUtf8(p.Lesen(QStringLiteral("vergleich.csv"))).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  QCOMPARE(zeilen.size(), 18);
+  QVERIFY(zeilen[0].startsWith(QStringLiteral("Modell;Ergebnis;p;S;")));
+  QVERIFY(zeilen[1].startsWith(QStringLiteral("Lineare Regression;angepasst;2;")));
+}
+
+void TVergleichTest::VielePunkteBleibenBedienbarUndLassenSichAbbrechen() {
+  TVergleichsprogramm p;
+  p.Daten(100000);
+  Klick(p.plot().VergleichKnopf);
+  TModellvergleich& v = p.vergleich();
+  // The window answers while the worker fits: a timer of the GUI thread fires meanwhile.
+  bool geantwortet = false;
+  QTimer::singleShot(20, [&] { geantwortet = v.Rechnet(); });
+  QTRY_VERIFY(geantwortet);
+  QTRY_VERIFY_WITH_TIMEOUT(v.Fortschritt->value() >= 1, 60000);
+  Klick(v.AbbrechenKnopf);
+  QTRY_VERIFY_WITH_TIMEOUT(!v.Rechnet(), 60000);
+  QVERIFY(v.Tabelle->rowCount() < 17);
+}
