@@ -100,11 +100,11 @@ void TModellvergleich::Aufbauen() {
   Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
   Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Tabelle->verticalHeader()->hide();
-  Tabelle->setMinimumSize(760, 420);
+  Tabelle->setMinimumSize(980, 420);
   Fehlertext = new QPlainTextEdit(this);
   Fehlertext->setReadOnly(true);
   Residuenbild = new QLabel(this);
-  residuen_ = QImage(420, 260, QImage::Format_RGB32);
+  residuen_ = QImage(560, 300, QImage::Format_RGB32);
   residuen_.fill(Qt::white);
   Residuenbild->setFixedSize(residuen_.size());
   UebernehmenKnopf = Knopf(QStringLiteral("Übernehmen"), this, QStringLiteral("Das gewählte Modell im Plotfenster anpassen"));
@@ -235,8 +235,8 @@ void TModellvergleich::TabelleAuswahl() {
     const std::vector<double> r = Residuen(x_, y_, b->Ergebnis);
     try {
       TQtLeinwand leinwand(residuen_);
-      DiagrammZeichnen(leinwand, std::span(x_).first(r.size()), r, {}, {},
-                       Residuendiagramm(std::string(Modellnamen(b->Modell))));
+      const auto x = std::span<const double>(x_).first(r.size());
+      DiagrammZeichnen(leinwand, x, r, {}, {}, Residuendiagramm(std::string(Modellnamen(b->Modell)), x));
     } catch (const TQuarnFehler&) {
       // residuals beyond the drawable range: the plot stays as far as it got
     }

@@ -1,5 +1,7 @@
 #include "Diagrammeinstellungen.h"
 
+#include "core/Statistik.h"
+
 #include "core/Bytes.h"
 #include "core/Cp1252.h"
 #include "fit/Fitdateien.h"
@@ -133,12 +135,16 @@ TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse
   return e;
 }
 
-TDiagrammEinstellungen Residuendiagramm(const std::string& modellname) {
+TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span<const double> x) {
   TDiagrammEinstellungen r;
   r.Markierung = "Residuen: " + modellname;
   r.AchseX = "x";
   r.AchseY = "y - f(x)";
+  r.KommastellenX = 1;
+  r.KommastellenY = 2;
   r.LinienAnzahl = 1;
   r.Linien[0] = {1, 0, "", false};
+  // No tracer cross: its place lies a whole x range left of the points, outside the picture.
+  if (!x.empty()) r.KastenX = MinWert(x) - (MaxWert(x) - MinWert(x)) - 1;
   return r;
 }

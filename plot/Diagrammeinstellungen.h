@@ -77,5 +77,5 @@ std::array<uint8_t, DiagrammGroesse> DiagrammBytes(const TDiagrammEinstellungen&
 // length byte (texts are kept as UTF-8), numbers are taken as they stand.
 TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse> bytes);
 
-// The record of a residual plot: the residuals against x, a zero line, no fit.
-TDiagrammEinstellungen Residuendiagramm(const std::string& modellname);
+// The record of a residual plot against the x values: a zero line, no fit, no tracer cross.
+TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span<const double> x);
