@@ -24,8 +24,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -41,6 +44,7 @@ public:
 };
 
 QString Kurz(double v) {
+  if (std::isnan(v)) return QStringLiteral("–");
   if (std::isinf(v)) return v < 0 ? QStringLiteral("−∞") : QStringLiteral("∞");
   QLocale deutsch(QLocale::German);
   deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -51,26 +55,39 @@ QString Voll(double v) { return QString::fromStdString(ZahlAlsText(v)); }
 
 constexpr double Keine = std::numeric_limits<double>::max();
 
-// The explanation under the table for one row.
-QString Erklaerung(const TBewertung& b) {
+// The explanation under the table for one row: the coefficients with their standard errors,
+// or why there are none.
+QString Erklaerung(const TBewertung& b, std::size_t n) {
   const QString name = QString::fromStdString(std::string(Modellnamen(b.Modell)));
   if (!b.Fehler.empty())
     return name + QStringLiteral(": Der Fit ist gescheitert (") + QString::fromStdString(b.Fehler) + QStringLiteral(").");
   QString text = name + QStringLiteral(", S = ") + Voll(static_cast<double>(b.Summe)) + QLatin1Char('\n');
-  if (b.Singulaer)
-    return text + QStringLiteral("Keine Standardfehler: die Normalmatrix ist an der Lösung singulär.");
-  if (!b.Vergleichbar)
-    text += QStringLiteral("Zu wenige Punkte für Informationskriterien (n ≤ p + 1).\n");
-  text += QStringLiteral("Koeffizienten mit Standardfehler (aus der inversen Normalmatrix, skaliert mit S/(n − p)):");
+  const bool mitFehlern = !b.Singulaer && n > static_cast<std::size_t>(b.Anzahl);
+  if (!mitFehlern)
+    text += b.Singulaer ? QStringLiteral("Keine Standardfehler: die Normalmatrix ist an der Lösung singulär.\n")
+                        : QStringLiteral("Keine Standardfehler: zu wenige Punkte (n ≤ p).\n");
+  else
+    text += QStringLiteral("Standardfehler aus der inversen Normalmatrix, skaliert mit S/(n − p):\n");
+  if (!b.Vergleichbar) text += QStringLiteral("Keine Informationskriterien: zu wenige Punkte (n ≤ p + 1).\n");
   for (int i = 0; i < b.Anzahl; ++i) {
     const auto stelle = static_cast<std::size_t>(i);
-    text += QStringLiteral("\n") + QChar('a' + i) + QStringLiteral(" = ") + Voll(b.Ergebnis.Koeffizienten.Werte[stelle]);
+    text += QChar('a' + i) + QStringLiteral(" = ") + Voll(b.Ergebnis.Koeffizienten.Werte[stelle]);
     if (b.Standardfehler[stelle]) text += QStringLiteral(" ± ") + Voll(*b.Standardfehler[stelle]);
+    text += QLatin1Char('\n');
   }
   return text;
 }
 
 } // namespace
+
+// What the worker and the window share: the worker appends each finished row and finally
+// sets fertig; the window reads under the lock.
+struct TModellvergleich::TAuftrag {
+  std::atomic<bool> abbrechen{false}, fertig{false};
+  std::mutex sperre;
+  std::vector<TBewertung> zeilen;
+  std::string fehler; // what ended the worker early (out of memory)
+};
 
 TModellvergleich::TModellvergleich(TAnwendung& anwendung) : QWidget(nullptr), anwendung_(anwendung) {
   setWindowTitle(QStringLiteral("Modellvergleich"));
@@ -84,7 +101,7 @@ TModellvergleich::TModellvergleich(TAnwendung& anwendung) : QWidget(nullptr), an
   Verbinde(m, &uhr_, &QTimer::timeout, this, &TModellvergleich::Nachsehen);
 }
 
-TModellvergleich::~TModellvergleich() { Beenden(); }
+TModellvergleich::~TModellvergleich() { Loslassen(); }
 
 void TModellvergleich::Aufbauen() {
   Kopf = new QLabel(this);
@@ -138,48 +155,71 @@ void TModellvergleich::Oeffnen() {
   StartKnopfClick();
 }
 
-void TModellvergleich::Beenden() {
-  abbrechen_ = true;
-  if (arbeiter_.joinable()) arbeiter_.join();
+void TModellvergleich::Loslassen() {
+  if (!auftrag_) return;
+  auftrag_->abbrechen = true;
+  {
+    const std::lock_guard<std::mutex> sperre(auftrag_->sperre);
+    liste_ = auftrag_->zeilen;
+  }
+  std::sort(liste_.begin(), liste_.end(), [](const TBewertung& a, const TBewertung& b) { return a.Modell < b.Modell; });
+  DeltaAICSetzen(liste_);
+  auftrag_.reset();
   uhr_.stop();
 }
 
 void TModellvergleich::StartKnopfClick() {
-  Beenden();
-  std::tie(x_, y_) = anwendung_.Form4().Datenpaare();
+  const auto [x, y] = anwendung_.Form4().Datenpaare();
+  if (x.empty()) {
+    anwendung_.Meldungen().Zeigen(QStringLiteral("Es müssen Datenpaare in Spalte 1 und 2 vorhanden sein"));
+    return;
+  }
+  Loslassen();
+  x_ = x;
+  y_ = y;
   const TFitParameter parameter = anwendung_.Form4().Einstellungen().FitParameter;
   Kopf->setText(QStringLiteral("%1 Modelle an %2 Punkten, sortiert nach AICc").arg(Modellanzahl).arg(x_.size()));
-  erledigt_ = 0;
-  abbrechen_ = false;
-  fertig_ = false;
   Fortschritt->setValue(0);
   AbbrechenKnopf->setEnabled(true);
-  // The worker has its own copies of the points; the rows come back when it is done.
-  arbeiter_ = std::jthread([this, x = x_, y = y_, parameter] {
-    std::vector<TBewertung> liste;
+  // The worker owns its copies of the points and shares only the job with the window, so
+  // the window can let it go at any time without waiting.
+  auftrag_ = std::make_shared<TAuftrag>();
+  std::thread([auftrag = auftrag_, x = x_, y = y_, parameter] {
     try {
-      liste = Modellvergleich(x, y, parameter, [this](int k) { erledigt_ = k; }, &abbrechen_);
-    } catch (const std::exception&) {
-      // out of memory: the rows done so far are lost, the window shows an empty table
+      Modellvergleich(x, y, parameter, [&](const TBewertung& zeile) {
+        const std::lock_guard<std::mutex> sperre(auftrag->sperre);
+        auftrag->zeilen.push_back(zeile);
+      }, &auftrag->abbrechen);
+    } catch (const std::exception& f) {
+      const std::lock_guard<std::mutex> sperre(auftrag->sperre);
+      auftrag->fehler = f.what();
     }
-    neu_ = std::move(liste);
-    fertig_.store(true, std::memory_order_release);
-  });
+    auftrag->fertig.store(true, std::memory_order_release);
+  }).detach();
   uhr_.start(50);
 }
 
 void TModellvergleich::Nachsehen() {
-  Fortschritt->setValue(erledigt_);
-  if (!fertig_.load(std::memory_order_acquire)) return;
-  arbeiter_.join();
-  uhr_.stop();
+  if (!auftrag_) return;
+  std::string fehler;
+  {
+    const std::lock_guard<std::mutex> sperre(auftrag_->sperre);
+    Fortschritt->setValue(static_cast<int>(auftrag_->zeilen.size()));
+    fehler = auftrag_->fehler;
+  }
+  if (!auftrag_->fertig.load(std::memory_order_acquire)) return;
+  Loslassen();
   AbbrechenKnopf->setEnabled(false);
-  liste_ = std::move(neu_);
-  if (abbrechen_) Kopf->setText(Kopf->text() + QStringLiteral(" (abgebrochen)"));
   Zeigen();
+  if (!fehler.empty()) throw TQuarnFehler(fehler);
 }
 
-void TModellvergleich::AbbrechenKnopfClick() { abbrechen_ = true; }
+void TModellvergleich::AbbrechenKnopfClick() {
+  Loslassen();
+  AbbrechenKnopf->setEnabled(false);
+  Kopf->setText(Kopf->text() + QStringLiteral(" (abgebrochen)"));
+  Zeigen();
+}
 
 void TModellvergleich::Zeigen() {
   Tabelle->setSortingEnabled(false);
@@ -195,7 +235,7 @@ void TModellvergleich::Zeigen() {
                                       : QStringLiteral("nicht vergleichbar (n ≤ p + 1)"),
            b.Fehler.empty() ? 0 : 1);
     setzen(P, QString::number(b.Anzahl), b.Anzahl);
-    setzen(S, b.Fehler.empty() ? Kurz(static_cast<double>(b.Summe)) : QString(),
+    setzen(S, b.Fehler.empty() ? Voll(static_cast<double>(b.Summe)) : QString(),
            b.Fehler.empty() ? static_cast<double>(b.Summe) : Keine);
     const double werte[] = {b.Streuung, b.AIC, b.AICc, b.BIC, b.DeltaAIC};
     for (int k = 0; k < 5; ++k)
@@ -230,13 +270,13 @@ void TModellvergleich::TabelleAuswahl() {
     Residuenbild->setPixmap(QPixmap::fromImage(residuen_));
     return;
   }
-  Fehlertext->setPlainText(Erklaerung(*b));
+  Fehlertext->setPlainText(Erklaerung(*b, x_.size()));
   if (b->Fehler.empty() && !x_.empty()) {
     const std::vector<double> r = Residuen(x_, y_, b->Ergebnis);
     try {
       TQtLeinwand leinwand(residuen_);
       const auto x = std::span<const double>(x_).first(r.size());
-      DiagrammZeichnen(leinwand, x, r, {}, {}, Residuendiagramm(std::string(Modellnamen(b->Modell)), x));
+      DiagrammZeichnen(leinwand, x, r, {}, {}, Residuendiagramm(std::string(Modellnamen(b->Modell)), x, r));
     } catch (const TQuarnFehler&) {
       // residuals beyond the drawable range: the plot stays as far as it got
     }
@@ -256,6 +296,6 @@ void TModellvergleich::SpeichernKnopfClick() {
 }
 
 void TModellvergleich::closeEvent(QCloseEvent* ereignis) {
-  abbrechen_ = true; // the worker stops after the model in work; nothing waits for it here
+  if (Rechnet()) AbbrechenKnopfClick();
   ereignis->accept();
 }

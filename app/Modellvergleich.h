@@ -10,9 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <atomic>
-#include <mutex>
-#include <thread>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -31,9 +29,9 @@ public:
 
   // Shows the window and compares the plot window's current points.
   void Oeffnen();
-  // The rows of the last finished comparison, in model order.
+  // The rows of the last finished or cancelled comparison, in model order.
   const std::vector<TBewertung>& Ergebnis() const { return liste_; }
-  bool Rechnet() const { return arbeiter_.joinable(); }
+  bool Rechnet() const { return auftrag_ != nullptr; }
 
   QLabel* Kopf;
   QProgressBar* Fortschritt;
@@ -53,20 +51,21 @@ protected:
   void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+  struct TAuftrag;
+
   void Aufbauen();
   void Nachsehen();
   void Zeigen();
   const TBewertung* Gewaehlt() const;
-  void Beenden();
+  // Lets a running comparison go: it stops after its model in work, on its own, and nothing
+  // waits for it. The rows it had finished are the result.
+  void Loslassen();
 
   TAnwendung& anwendung_;
   TVektor x_, y_;
   std::vector<TBewertung> liste_;
-  // The worker writes its rows and then sets fertig_; the timer looks every 50 ms.
-  std::jthread arbeiter_;
-  std::atomic<int> erledigt_{0};
-  std::atomic<bool> abbrechen_{false}, fertig_{false};
-  std::vector<TBewertung> neu_;
+  // The running comparison, shared with its worker thread; the timer looks every 50 ms.
+  std::shared_ptr<TAuftrag> auftrag_;
   QTimer uhr_;
   QImage residuen_;
 };

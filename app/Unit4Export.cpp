@@ -7,6 +7,7 @@
 #include "QtLeinwand.h"
 #include "Textdatei.h"
 
+#include "core/Fehler.h"
 #include "plot/Diagramm.h"
 
 #include <QBuffer>
@@ -43,7 +44,13 @@ void TForm4::Exportieren(const QString& pfad, QSize groesse) {
   groesse = groesse.boundedTo(QSize(GroessteSeite, GroessteSeite)).expandedTo(QSize(1, 1));
   TPlotdaten d;
   Aufnehmen(d);
-  const auto zeichnen = [&](TLeinwand& leinwand) { DiagrammZeichnen(leinwand, d.x, d.y, d.dx, d.dy, einstellungen_); };
+  // A fault of the fit ends a drawing as in the window: what is drawn stays, and is exported.
+  const auto zeichnen = [&](TLeinwand& leinwand) {
+    try {
+      DiagrammZeichnen(leinwand, d.x, d.y, d.dx, d.dy, einstellungen_);
+    } catch (const TQuarnFehler&) {
+    }
+  };
   QBuffer puffer;
   puffer.open(QIODevice::WriteOnly);
   if (IstSvg(pfad)) {
@@ -57,11 +64,12 @@ void TForm4::Exportieren(const QString& pfad, QSize groesse) {
     zeichnen(leinwand);
   } else {
     QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::white); // no points: a blank picture
     {
       TQtLeinwand leinwand(bild);
       zeichnen(leinwand);
     }
-    bild.save(&puffer, "PNG");
+    if (!bild.save(&puffer, "PNG")) throw TEAFehler("Das Bild lässt sich nicht als PNG kodieren");
   }
   // The SVG document is complete once its painter has ended with the canvas.
   DateiSchreiben(pfad, IstSvg(pfad) ? InPixeln(puffer.data(), groesse) : puffer.data());

@@ -3,6 +3,7 @@
 #include "fit/Fit.h"
 #include "fit/Modelle.h"
 #include "fit/Bestes.h"
+#include "fit/Vergleich.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,6 +52,13 @@ void BM_Bestes(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Bestes(p.x, p.y, TFitParameter{10, 100, 1e-9}));
 }
 BENCHMARK(BM_Bestes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// All 17 models fitted, polished and rated, as the comparison window does it.
+void BM_Modellvergleich(benchmark::State& state) {
+  const TPunktwolke p = Punkte(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(Modellvergleich(p.x, p.y, TFitParameter{10, 100, 1e-9}));
+}
+BENCHMARK(BM_Modellvergleich)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 TPunktwolke Datei(const std::string& name) {
   std::ifstream datei(std::string(QUARN_BENCHDATEN) + "/" + name);

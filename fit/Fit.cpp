@@ -178,9 +178,10 @@ struct TSchleife {
 
 // Lambda beyond which a polishing step no longer moves a coefficient, and the accepted steps
 // a polish may take: a well-posed fit needs a handful, one creeping along a flat valley
-// would otherwise take the sum's last digit a step at a time.
+// would otherwise take the sum's last digit a step at a time. A polish ends when a step no
+// longer lowers the sum by more than the 64-bit rounding of the values can tell.
 constexpr Extended PolierGrenze = 1e16L;
-constexpr uint32_t PolierSchritte = 1000;
+constexpr uint32_t PolierSchritte = 200;
 
 // The damped Gauss-Newton loop from the coefficients of w; w receives the last accepted
 // coefficients, r the bookkeeping sum.
@@ -205,14 +206,15 @@ void Daempfen(TAuswerter& auswerter, TFitErgebnis& w, TFitErgebnis& r, const TSc
       if (s.Polieren && lambda > PolierGrenze) break;
     } else {
       w.Koeffizienten = neu;
-      if (s.Polieren ? summe == alt : Konvergiert(summe, alt)) break;
+      if (s.Polieren ? alt - summe <= 1e-15L * alt : Konvergiert(summe, alt)) break;
       lambda /= s.Faktor;
       r.Restsumme = alt;
       ++k;
       alt = summe;
       gleichungen = nullptr;
     }
-    if (lambda * 1e9L < s.Grenze || k >= s.MaxSchritte) break;
+    // Polishing ignores the damping bound: small lambdas are where its last digits come from.
+    if ((!s.Polieren && lambda * 1e9L < s.Grenze) || k >= s.MaxSchritte) break;
   }
 }
 

@@ -3,6 +3,7 @@
 #include "Auswerter.h"
 #include "Fit.h"
 #include "Modelle.h"
+#include "Modellreihe.h"
 
 #include "core/Fehler.h"
 #include "core/Zahltext.h"
@@ -15,7 +16,8 @@ namespace {
 
 // The inverse of a symmetric positive matrix by Gauss-Jordan elimination in extended
 // precision, after scaling it to a unit diagonal (so that coefficients of very different
-// sizes do not look singular). Nothing when a pivot falls below 1e-15 of its scaled size.
+// sizes do not look singular). Nothing when a pivot falls below 1e-12 of its scaled size:
+// the entries carry 64-bit rounding, so a nearly singular matrix would give noise.
 std::optional<std::vector<Extended>> Inverse(std::vector<Extended> a, std::size_t m) {
   std::vector<Extended> skala(m);
   for (std::size_t i = 0; i < m; ++i) {
@@ -30,7 +32,7 @@ std::optional<std::vector<Extended>> Inverse(std::vector<Extended> a, std::size_
     std::size_t zeile = k;
     for (std::size_t i = k + 1; i < m; ++i)
       if (std::fabs(a[i * m + k]) > std::fabs(a[zeile * m + k])) zeile = i;
-    if (!(std::fabs(a[zeile * m + k]) > 1e-15L)) return std::nullopt;
+    if (!(std::fabs(a[zeile * m + k]) > 1e-12L)) return std::nullopt;
     for (std::size_t j = 0; j < m; ++j) {
       std::swap(a[k * m + j], a[zeile * m + j]);
       std::swap(inv[k * m + j], inv[zeile * m + j]);
@@ -99,38 +101,60 @@ void Kriterien(TBewertung& b, std::size_t n) {
   b.BIC = anpassung + p * std::log(nn);
 }
 
-std::vector<TBewertung> Modellvergleich(std::span<const double> x, std::span<const double> y,
-                                        const TFitParameter& parameter, const std::function<void(int)>& fortschritt,
-                                        const std::atomic<bool>* abbrechen) {
-  const std::size_t n = std::min(x.size(), y.size());
-  std::vector<TBewertung> liste;
-  for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) {
-    if (abbrechen && *abbrechen) break;
-    TBewertung b;
-    b.Modell = modell;
-    b.Anzahl = Parameteranzahl(modell);
-    try {
-      TFitVorgabe v;
-      v.Modell = modell;
-      b.Ergebnis = Nachpolieren(x, y, Fit(x, y, v, parameter));
-      b.Summe = Quadratsumme(x, y, b.Ergebnis);
-    } catch (const TQuarnFehler& f) {
-      b.Fehler = f.what();
-    }
-    Kriterien(b, n);
-    if (b.Fehler.empty()) {
-      const auto fehler = Standardfehler(x, y, b.Ergebnis);
-      b.Singulaer = !fehler && n > static_cast<std::size_t>(b.Anzahl);
-      if (fehler) b.Standardfehler = *fehler;
-    }
-    liste.push_back(b);
-    if (fortschritt) fortschritt(modell);
-  }
+void DeltaAICSetzen(std::vector<TBewertung>& liste) {
   double kleinste = std::numeric_limits<double>::infinity();
   for (const TBewertung& b : liste)
     if (b.Vergleichbar) kleinste = std::min(kleinste, b.AIC);
   for (TBewertung& b : liste)
-    if (b.Vergleichbar) b.DeltaAIC = b.AIC - kleinste;
+    if (b.Vergleichbar) b.DeltaAIC = b.AIC == kleinste ? 0 : b.AIC - kleinste;
+}
+
+namespace {
+
+TBewertung Bewerten(std::span<const double> x, std::span<const double> y, uint8_t modell,
+                    const TFitParameter& parameter) {
+  TBewertung b;
+  b.Modell = modell;
+  b.Anzahl = Parameteranzahl(modell);
+  try {
+    TFitVorgabe v;
+    v.Modell = modell;
+    b.Ergebnis = Fit(x, y, v, parameter);
+    try {
+      b.Ergebnis = Nachpolieren(x, y, b.Ergebnis);
+    } catch (const TQuarnFehler&) {
+      // the polish met a fault on its way: the fit stands as the specified iteration left it
+    }
+    b.Summe = Quadratsumme(x, y, b.Ergebnis);
+  } catch (const TQuarnFehler& f) {
+    b.Fehler = f.what();
+  }
+  const std::size_t n = std::min(x.size(), y.size());
+  Kriterien(b, n);
+  if (b.Fehler.empty()) {
+    const auto fehler = Standardfehler(x, y, b.Ergebnis);
+    b.Singulaer = !fehler && n > static_cast<std::size_t>(b.Anzahl);
+    if (fehler) b.Standardfehler = *fehler;
+  }
+  return b;
+}
+
+} // namespace
+
+std::vector<TBewertung> Modellvergleich(std::span<const double> x, std::span<const double> y,
+                                        const TFitParameter& parameter,
+                                        const std::function<void(const TBewertung&)>& fertig,
+                                        const std::atomic<bool>* abbrechen) {
+  std::array<std::optional<TBewertung>, Modellanzahl> zeilen;
+  FuerJedesModell(std::min(x.size(), y.size()), [&](uint8_t modell) {
+    auto& zeile = zeilen[static_cast<std::size_t>(modell - 1)];
+    zeile = Bewerten(x, y, modell, parameter);
+    if (fertig) fertig(*zeile);
+  }, abbrechen);
+  std::vector<TBewertung> liste;
+  for (auto& zeile : zeilen)
+    if (zeile) liste.push_back(std::move(*zeile));
+  DeltaAICSetzen(liste);
   return liste;
 }
 
@@ -140,6 +164,18 @@ std::vector<double> Residuen(std::span<const double> x, std::span<const double> 
   return r;
 }
 
+namespace {
+
+// A field as it stands, or in quotes (inner quotes doubled) when it holds a separator.
+std::string Feld(const std::string& text) {
+  if (text.find_first_of(";\"\r\n") == std::string::npos) return text;
+  std::string feld = "\"";
+  for (const char c : text) feld += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return feld + "\"";
+}
+
+} // namespace
+
 std::string Vergleichstabelle(const std::vector<TBewertung>& liste) {
   static constexpr const char* Buchstaben = "abcdefg";
   std::string text = "Modell;Ergebnis;p;S;S/(n-p);AIC;AICc;BIC;ΔAIC";
@@ -148,7 +184,7 @@ std::string Vergleichstabelle(const std::vector<TBewertung>& liste) {
   const auto zahl = [](double v) { return ";" + ZahlAlsText(v); };
   for (const TBewertung& b : liste) {
     text += std::string(Modellnamen(b.Modell)) + ";";
-    text += !b.Fehler.empty() ? b.Fehler : b.Vergleichbar ? "angepasst" : "nicht vergleichbar";
+    text += !b.Fehler.empty() ? Feld(b.Fehler) : b.Singulaer ? "singulär" : b.Vergleichbar ? "angepasst" : "nicht vergleichbar";
     text += ";" + std::to_string(b.Anzahl);
     text += b.Fehler.empty() ? zahl(static_cast<double>(b.Summe)) : ";";
     if (b.Vergleichbar)

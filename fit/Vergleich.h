@@ -46,10 +46,15 @@ std::vector<double> Residuen(std::span<const double> x, std::span<const double> 
 // fields separated by ';', numbers with the decimal comma, empty where there is no number.
 std::string Vergleichstabelle(const std::vector<TBewertung>& liste);
 
+// ΔAIC of the comparable rows: AIC minus the smallest AIC among them (0 for the rows that
+// share the smallest, also when it is -infinity).
+void DeltaAICSetzen(std::vector<TBewertung>& liste);
+
 // Every model fitted as "Best" fits it (no fixed coefficients, estimated start values, the
-// given step parameters), then polished. fortschritt(k) after each model (k = 1..17); a set
-// abbrechen stops after the model in work and returns what is done so far.
+// given step parameters), then polished (a polish that faults leaves the fit as it was), on
+// both cores as "Best" does. fertig(row) after each model, possibly from two threads at once;
+// a set abbrechen starts no further model. The rows done, in model order, with ΔAIC.
 std::vector<TBewertung> Modellvergleich(std::span<const double> x, std::span<const double> y,
                                         const TFitParameter& parameter,
-                                        const std::function<void(int)>& fortschritt = {},
+                                        const std::function<void(const TBewertung&)>& fertig = {},
                                         const std::atomic<bool>* abbrechen = nullptr);

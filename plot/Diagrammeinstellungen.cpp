@@ -135,16 +135,23 @@ TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse
   return e;
 }
 
-TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span<const double> x) {
-  TDiagrammEinstellungen r;
-  r.Markierung = "Residuen: " + modellname;
-  r.AchseX = "x";
-  r.AchseY = "y - f(x)";
-  r.KommastellenX = 1;
-  r.KommastellenY = 2;
-  r.LinienAnzahl = 1;
-  r.Linien[0] = {1, 0, "", false};
+TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span<const double> x,
+                                        std::span<const double> r) {
+  TDiagrammEinstellungen e;
+  e.Markierung = "Residuen: " + modellname;
+  e.AchseX = "x";
+  e.AchseY = "y - f(x)";
+  e.KommastellenX = 1;
+  e.KommastellenY = 2;
+  e.LinienAnzahl = 1;
+  e.Linien[0] = {1, 0, "", false};
+  if (x.empty() || r.empty()) return e;
+  // The zero line is in the range however the residuals lie.
+  e.YminAn = e.YmaxAn = true;
+  e.Ymin = std::min(0.0, MinWert(r));
+  e.Ymax = std::max(0.0, MaxWert(r));
   // No tracer cross: its place lies a whole x range left of the points, outside the picture.
-  if (!x.empty()) r.KastenX = MinWert(x) - (MaxWert(x) - MinWert(x)) - 1;
-  return r;
+  e.KastenX = MinWert(x) - (MaxWert(x) - MinWert(x)) - 1;
+  e.KastenY = e.Ymin;
+  return e;
 }

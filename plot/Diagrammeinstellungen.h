@@ -77,5 +77,7 @@ std::array<uint8_t, DiagrammGroesse> DiagrammBytes(const TDiagrammEinstellungen&
 // length byte (texts are kept as UTF-8), numbers are taken as they stand.
 TDiagrammEinstellungen DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse> bytes);
 
-// The record of a residual plot against the x values: a zero line, no fit, no tracer cross.
-TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span<const double> x);
+// The record of a plot of the residuals r against x: a zero line inside the y range, no fit,
+// no tracer cross.
+TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span<const double> x,
+                                        std::span<const double> r);

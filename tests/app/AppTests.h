@@ -161,4 +161,5 @@ private slots:
   void ExportInUnbeschreibbarenOrdner();
   void VergleichWaehltUebernimmtUndSpeichert();
   void VielePunkteBleibenBedienbarUndLassenSichAbbrechen();
+  void WenigePunkteSindNichtVergleichbar();
 };

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -42,20 +43,86 @@ TDaten Gerade(int n) {
   return d;
 }
 
-TEST(Modellvergleich, GeradeGewinntNachAICcTrotzKleinererSummenAndererModelle) {
+TEST(Modellvergleich, GeradeGewinntNachAICcUndPolierenVerbessertNur) {
   const TDaten d = Gerade(50);
-  const auto liste = Modellvergleich(d.x, d.y, TFitParameter{10, 1000, 1e-9});
+  const TFitParameter parameter{10, 1000, 1e-9};
+  const auto liste = Modellvergleich(d.x, d.y, parameter);
   ASSERT_EQ(liste.size(), 17u);
   const TBewertung* beste = nullptr;
   int kleinereSummen = 0;
   for (const TBewertung& b : liste) {
     if (b.Vergleichbar && (!beste || b.AICc < beste->AICc)) beste = &b;
     if (b.Fehler.empty() && b.Summe < liste[0].Summe) ++kleinereSummen;
+    if (!b.Fehler.empty()) continue;
+    TFitVorgabe v;
+    v.Modell = b.Modell;
+    EXPECT_LE(b.Summe, Quadratsumme(d.x, d.y, Fit(d.x, d.y, v, parameter))) << int(b.Modell);
   }
   ASSERT_NE(beste, nullptr);
   EXPECT_EQ(beste->Modell, 1);
-  EXPECT_EQ(liste[0].DeltaAIC, liste[0].AIC - beste->AIC + beste->DeltaAIC);
   EXPECT_GE(kleinereSummen, 2);
+}
+
+// The criteria from n, p and S, by hand: AIC = n·ln(S/n) + 2p, AICc = AIC + 2p(p+1)/(n-p-1),
+// BIC = n·ln(S/n) + p·ln n; defined only for n > p + 1.
+TEST(Modellvergleich, KriterienVonHand) {
+  struct TFall {
+    std::size_t n;
+    int p;
+    long double s;
+    bool vergleichbar;
+    double aic, aicc, bic;
+  };
+  const double minusUnendlich = -std::numeric_limits<double>::infinity();
+  const TFall faelle[] = {
+      {10, 2, 10, true, 4, 4 + 12.0 / 7, 2 * std::log(10.0)},
+      {4, 2, 2, true, 4 * std::log(0.5) + 4, 4 * std::log(0.5) + 4 + 12, 4 * std::log(0.5) + 2 * std::log(4.0)},
+      {3, 2, 2, false, 0, 0, 0},
+      {2, 2, 1, false, 0, 0, 0},
+      {5, 1, 0, true, minusUnendlich, minusUnendlich, minusUnendlich},
+  };
+  for (const TFall& f : faelle) {
+    TBewertung b;
+    b.Anzahl = f.p;
+    b.Summe = f.s;
+    Kriterien(b, f.n);
+    EXPECT_EQ(b.Vergleichbar, f.vergleichbar) << f.n << " " << f.p;
+    if (!f.vergleichbar) continue;
+    EXPECT_DOUBLE_EQ(b.AIC, f.aic) << f.n;
+    EXPECT_DOUBLE_EQ(b.AICc, f.aicc) << f.n;
+    EXPECT_DOUBLE_EQ(b.BIC, f.bic) << f.n;
+  }
+  // An exact fit has AIC -∞: its ΔAIC is 0, not ∞ - ∞.
+  std::vector<TBewertung> liste(2);
+  liste[0].Vergleichbar = liste[1].Vergleichbar = true;
+  liste[0].AIC = minusUnendlich;
+  liste[1].AIC = 3;
+  DeltaAICSetzen(liste);
+  EXPECT_EQ(liste[0].DeltaAIC, 0);
+  EXPECT_EQ(liste[1].DeltaAIC, std::numeric_limits<double>::infinity());
+}
+
+TEST(Modellvergleich, TabelleUndResiduen) {
+  TBewertung gerade;
+  gerade.Modell = 1;
+  gerade.Anzahl = 2;
+  gerade.Summe = 0.5;
+  gerade.Ergebnis.Koeffizienten.Werte = {2, 1};
+  gerade.Standardfehler[0] = 0.25;
+  Kriterien(gerade, 3);
+  TBewertung gescheitert;
+  gescheitert.Modell = 14;
+  gescheitert.Anzahl = 4;
+  gescheitert.Fehler = "Gleitkommadivision durch Null";
+  const std::string text = Vergleichstabelle({gerade, gescheitert});
+  const std::string kopf = "Modell;Ergebnis;p;S;S/(n-p);AIC;AICc;BIC;ΔAIC;a;Standardfehler a;b;Standardfehler b;c;"
+                           "Standardfehler c;d;Standardfehler d;e;Standardfehler e;f;Standardfehler f;g;Standardfehler g\r\n";
+  EXPECT_EQ(text, kopf + "Lineare Regression;nicht vergleichbar;2;0,5;;;;;;2;0,25;1;;;;;;;;;;;\r\n"
+                         "Brechzahl;Gleitkommadivision durch Null;4;;;;;;;;;;;;;;;;;;;;\r\n");
+  TFitErgebnis fit;
+  fit.Modell = 1;
+  fit.Koeffizienten.Werte = {2, 1};
+  EXPECT_EQ(Residuen(TVektor{0, 1, 2}, TVektor{1, 4, 5, 9}, fit), (std::vector<double>{0, 1, 0}));
 }
 
 TEST(Modellvergleich, StandardfehlerDerGeradeInGeschlossenerForm) {
@@ -127,9 +194,9 @@ TEST(Modellvergleich, ZuWenigePunkteSingulaerUndAbbruch) {
   std::atomic<bool> abbrechen{false};
   int gemeldet = 0;
   const TDaten d = Gerade(20);
-  const auto teil = Modellvergleich(d.x, d.y, TFitParameter{}, [&](int k) {
-    gemeldet = k;
-    if (k == 3) abbrechen = true;
+  const auto teil = Modellvergleich(d.x, d.y, TFitParameter{}, [&](const TBewertung& b) {
+    ++gemeldet;
+    if (b.Modell == 3) abbrechen = true;
   }, &abbrechen);
   EXPECT_EQ(teil.size(), 3u);
   EXPECT_EQ(gemeldet, 3);
