@@ -84,7 +84,7 @@ void TForm1::DateiFallenGelassen(const QStringList& pfade) {
   modell.Spalte(1) = SpaltenZeilen(TextLaden(letzteDatei_));
   modell.Geaendert[0] = true;
   TOperation op;
-  OperationSetzen(21, false, op, 0);
+  OperationSetzen(Operationsart::DatenreiheTrennen, false, op, 0);
   OperationAnwenden(op, std::move(modell));
 }
 

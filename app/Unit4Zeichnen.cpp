@@ -183,7 +183,7 @@ TDiagrammEinstellungen TForm4::Aufnehmen(TPlotdaten& d) {
   };
   d.x = lesen(1);
   d.y = lesen(2);
-  if (ComboBox2->currentIndex() == 3) {
+  if (ComboBox2->currentIndex() == Fehlermodus::Individuell) {
     d.dx = lesen(3);
     d.dy = lesen(4);
   }

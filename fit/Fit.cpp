@@ -34,7 +34,7 @@ TFitErgebnis Gerade(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, Extended m
   sxx /= n;
   if (sxx == 0) Gleitkommafehler(TGleitkommaArt::DivisionDurchNull);
   TFitErgebnis r;
-  r.Modell = 1;
+  r.Modell = Modellnr::Gerade;
   const Extended a = sxy / sxx;
   r.Koeffizienten.Werte[0] = AlsDouble(a);
   r.Koeffizienten.Werte[1] = AlsDouble(my - a * mx);
@@ -72,16 +72,16 @@ std::string_view Fehlerarten(uint8_t art) {
 
 double Punktfehler(uint8_t art, double d, double y) {
   switch (art) {
-  case 1: return AlsDouble(static_cast<Extended>(y) * d / 100);
-  case 2: return AlsDouble(std::fabs(std::sqrt(std::fabs(static_cast<Extended>(y))) * d));
-  case 3: return AlsDouble(static_cast<Extended>(y) * d);
+  case Fehlermodus::Relativ: return AlsDouble(static_cast<Extended>(y) * d / 100);
+  case Fehlermodus::Wurzel: return AlsDouble(std::fabs(std::sqrt(std::fabs(static_cast<Extended>(y))) * d));
+  case Fehlermodus::Individuell: return AlsDouble(static_cast<Extended>(y) * d);
   default: return d;
   }
 }
 
 double MittlererFehler(TPunkte y, uint8_t art, double d) {
   if (y.empty()) return 0;
-  if (art != 1 && art != 2) return d;
+  if (art != Fehlermodus::Relativ && art != Fehlermodus::Wurzel) return d;
   Extended summe = 0;
   for (const double v : y) summe += Punktfehler(art, d, v);
   return AlsDouble(summe / y.size());
@@ -262,7 +262,7 @@ TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitPar
   // Both means over all values, for every model: a sum that overflows ends the fit.
   const Extended mx = Mittelwert(x), my = Mittelwert(y);
   const TFitVorgabe arbeit = OhneAusreisser(vorgabe);
-  const bool gerade = vorgabe.Fix == TIndexmenge{} && vorgabe.Modell == 1;
+  const bool gerade = vorgabe.Fix == TIndexmenge{} && vorgabe.Modell == Modellnr::Gerade;
   TFitErgebnis r = gerade ? Gerade(x, y, arbeit, mx, my) : Iteration(x, y, arbeit, parameter);
   r.Koeffizienten.Fix = vorgabe.Fix;
   if (vorgabe.Ausreisser)

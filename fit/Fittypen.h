@@ -7,7 +7,21 @@
 #include <cstdint>
 #include <string>
 
-inline constexpr int Modellanzahl = 17;
+// The models by number, in the order of the model list; 0 is no model.
+namespace Modellnr {
+enum : uint8_t {
+  Keins, Gerade, Exponentiell, Gauss, Hyperbel, Polynom, Sinus, Logarithmus, Potenzfunktion,
+  EingehuellteSchwingung, Zerfallsueberlagerung, Wurzel, Poisson, Doppelgauss, Brechzahl,
+  Intensitaet, Basispotenz, BeemBellKaiser
+};
+} // namespace Modellnr
+
+inline constexpr int Modellanzahl = Modellnr::BeemBellKaiser;
+
+// The error modes of a fit: how the error of a point follows from d and its y.
+namespace Fehlermodus {
+enum : uint8_t { Absolut, Relativ, Wurzel, Individuell };
+} // namespace Fehlermodus
 
 // A fitted (or typed) model: number 0..17 (0: none), Ordnung 0 for the value and -1 for the
 // first derivative in x, the coefficients, and the iteration's bookkeeping sum.
@@ -25,7 +39,7 @@ struct TFitVorgabe {
   double Prozent = 0;        // outlier threshold in percent
   double DX = 0;             // x error
   double DY = 0;             // y error
-  uint8_t Fehlerart = 0;     // error mode 0..3
+  uint8_t Fehlerart = Fehlermodus::Absolut;
   TIndexmenge Fix;           // coefficients held fixed
   bool MitStartwerten = false; // use Startwerte instead of the estimate
   std::array<double, MaxKoeffizienten> Startwerte{};

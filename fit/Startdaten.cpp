@@ -1,7 +1,7 @@
 #include "Startdaten.h"
 
 #include "core/Statistik.h"
-#include "operations/Arrayoperationen.h"
+#include "operations/Analysis.h"
 
 TStartdaten::TStartdaten(std::span<const double> xs, std::span<const double> ys) : x(xs), y(ys) {
   ymax = MaxWert(y);
@@ -20,9 +20,7 @@ Extended TStartdaten::BereichX() const { return Differenz(MaxWert(x), MinWert(x)
 
 double TStartdaten::Frequenz() const {
   TVektor xs(x.begin(), x.end()), ys(y.begin(), y.end());
-  TOperation op;
-  OperationSetzen(19, false, op, 0);
-  const int32_t k = PaarOperation(xs, ys, op).X;
+  const int32_t k = ExtremaFinden(xs, ys, false, 0);
   const double r = AlsDouble(Differenz(MaxWert(xs), MinWert(xs)));
   return r != 0 && k != 0 ? AlsDouble(Teile(k / 2.0L, r)) : r;
 }

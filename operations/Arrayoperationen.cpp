@@ -18,6 +18,8 @@ template <class F> int32_t JederWert(TVektor& v, F f) {
   return static_cast<int32_t>(v.size());
 }
 
+} // namespace
+
 int32_t Logarithmieren(TVektor& v, double basis) {
   const Extended teiler = basis > 1 ? Ln(basis) : 1;
   return JederWert(v, [&](Extended w) { return Ln(w <= 0 ? 0.0001L : w) / teiler; });
@@ -26,6 +28,8 @@ int32_t Logarithmieren(TVektor& v, double basis) {
 int32_t Skalieren(TVektor& v, double faktor) {
   return JederWert(v, [&](Extended w) { return w * faktor; });
 }
+
+namespace {
 
 // "Hinterer Teil": unticked drops the first W values, ticked keeps only the first W. W is
 // rounded and clamped to the column, so no index leaves it.
@@ -42,33 +46,33 @@ int32_t HintererTeil(TVektor& v, const TOperation& op) {
 int32_t SpaltenOperation(TVektor& v, const TOperation& op) {
   const double w = op.Wert;
   switch (op.Art) {
-  case 2:
+  case Operationsart::Multiplizieren:
     return Skalieren(v, w);
-  case 9:
+  case Operationsart::Logarithmus:
     return Logarithmieren(v, std::max(w, 0.0));
-  case 18:
+  case Operationsart::Dezibel:
     Logarithmieren(v, 10);
     return Skalieren(v, 20);
-  case 20: {
+  case Operationsart::DeltaX: {
     for (std::size_t i = 0; i + 1 < v.size(); ++i)
       v[i] = AlsDouble(static_cast<Extended>(v[i + 1]) - v[i]);
     return std::max<int32_t>(static_cast<int32_t>(v.size()) - 1, 0);
   }
-  case 22:
+  case Operationsart::Schrittweite:
     if (v.empty()) return 0;
     v[0] = MittlereSchrittweite(v);
     return 1;
-  case 23:
+  case Operationsart::Potenzieren:
     return JederWert(v, [&](Extended x) { return Hoch(x, std::fabs(w)); });
-  case 24:
+  case Operationsart::GammaFunktion:
     return JederWert(v, [](Extended x) { return Gamma(static_cast<double>(x)); });
-  case 26:
+  case Operationsart::Fakultaet:
     return JederWert(v, [](Extended x) { return Gamma(AlsDouble(x + 1)); });
-  case 27:
+  case Operationsart::Dividieren:
     return JederWert(v, [&](Extended x) { return w == 0 ? 0 : Teile(x, w); });
-  case 28:
+  case Operationsart::HintererTeil:
     return HintererTeil(v, op);
-  case 29:
+  case Operationsart::Quersumme:
     return JederWert(v, [](Extended x) { return Quersumme(RundeGanz(x)); });
   default:
     throw std::invalid_argument("SpaltenOperation: not a single-column operation");
@@ -94,41 +98,41 @@ TPaarAnzahl Getrennt(TVektor& x, TVektor& y, const TOperation& op) {
 TPaarAnzahl PaarOperation(TVektor& x, TVektor& y, const TOperation& op) {
   const double w = op.Wert;
   switch (op.Art) {
-  case 1:
+  case Operationsart::Addieren:
     return JedesPaar(x, y, [](double& a, double& b) {
       const Extended summe = static_cast<Extended>(a) + b;
       b = AlsDouble(static_cast<Extended>(a) - b);
       a = AlsDouble(summe);
     });
-  case 2:
+  case Operationsart::Multiplizieren:
     if (!op.Option) return Getrennt(x, y, op);
     return JedesPaar(x, y, [&](double& a, double& b) {
       a = AlsDouble(static_cast<Extended>(a) * b);
       b = AlsDouble(static_cast<Extended>(w) * a);
     });
-  case 19: {
+  case Operationsart::ExtremaFinden: {
     const int32_t n = ExtremaFinden(x, y, op.Option, w);
     return {n, n};
   }
-  case 25:
+  case Operationsart::Binomialkoeffizient:
     return JedesPaar(x, y, [](double& a, double& b) {
       a = Binomial(a, b);
       b = a == 0 ? 0 : AlsDouble(Teile(1, a));
     });
-  case 27:
+  case Operationsart::Dividieren:
     if (!op.Option) return Getrennt(x, y, op);
     return JedesPaar(x, y, [&](double& a, double& b) {
       a = b == 0 ? 0 : AlsDouble(Teile(a, b));
       b = w == 0 ? a : AlsDouble(Teile(a, w));
     });
-  case 18:
-  case 20:
-  case 22:
-  case 23:
-  case 24:
-  case 26:
-  case 28:
-  case 29:
+  case Operationsart::Dezibel:
+  case Operationsart::DeltaX:
+  case Operationsart::Schrittweite:
+  case Operationsart::Potenzieren:
+  case Operationsart::GammaFunktion:
+  case Operationsart::Fakultaet:
+  case Operationsart::HintererTeil:
+  case Operationsart::Quersumme:
     return Getrennt(x, y, op);
   default:
     throw std::invalid_argument("PaarOperation: not a two-column operation");

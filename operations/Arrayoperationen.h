@@ -10,7 +10,8 @@
 
 #include <cstdint>
 
-// Operations 2, 9, 18, 20, 22, 23, 24, 26, 27, 28 and 29 on one column.
+// Multiplizieren, Logarithmus, Dezibel, DeltaX, Schrittweite, Potenzieren, GammaFunktion,
+// Fakultaet, Dividieren, HintererTeil and Quersumme on one column.
 int32_t SpaltenOperation(TVektor& v, const TOperation& op);
 
 struct TPaarAnzahl {
@@ -18,7 +19,13 @@ struct TPaarAnzahl {
   int32_t Y; // results in y
 };
 
-// Operations 1 (ticked), 2, 18 to 20 and 22 to 29 on two columns. The pair forms (1, 2 and
-// 27 ticked, 19, 25) combine x[i] with y[i] and run over the common length of both; the
-// others treat each vector on its own.
+// Addieren (ticked), the operations on one column and ExtremaFinden and Binomialkoeffizient
+// on two columns. The pair forms (Addieren, Multiplizieren and Dividieren ticked,
+// ExtremaFinden, Binomialkoeffizient) combine x[i] with y[i] and run over the common length of
+// both; the others treat each vector on its own.
 TPaarAnzahl PaarOperation(TVektor& x, TVektor& y, const TOperation& op);
+
+// The logarithm to the base (the step of "Logarithmus") and the product with the factor (the
+// step of "Multiplizieren"), as the diagram transforms its points.
+int32_t Logarithmieren(TVektor& v, double basis);
+int32_t Skalieren(TVektor& v, double faktor);

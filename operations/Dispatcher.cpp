@@ -33,8 +33,8 @@ bool DatenFehlen(TSpaltenModell& m, const TOperationsEintrag& eintrag) {
 }
 
 void WertAngleichen(TOperation& op) {
-  if ((op.Art == 15 || op.Art == 16) && op.Wert == 0) op.Wert = 1;
-  if (op.Art == 19) op.Wert = Vorzeichen(op.Wert);
+  if ((op.Art == Operationsart::Integration || op.Art == Operationsart::Differentation) && op.Wert == 0) op.Wert = 1;
+  if (op.Art == Operationsart::ExtremaFinden) op.Wert = Vorzeichen(op.Wert);
 }
 
 // Path A: the array routines, results with at most four decimals. Column 4 only when

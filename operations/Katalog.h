@@ -21,16 +21,17 @@ using TZeilenoperation = void (*)(TSpaltenModell&, const TOperation&, const TVek
 // What the value field holds when the operation is chosen.
 enum class TWertvorgabe { Leer, Zwei, Sechzehn, HalbeZeilenzahl };
 
+// A row states only what differs from these defaults.
 struct TOperationsEintrag {
-  const char* Name;
-  const char* Beispiel;
-  const char* Erklaerung;
-  bool Wertfeld;          // the field "Wert" applies
-  const char* Kastentext; // caption of the check box when it applies, else nullptr
-  bool KastentextBleibt;  // a box that does not apply keeps its caption instead of "%%%%%%%"
-  bool ZweiSpalten;       // needs data in columns 1 and 2
-  TWertvorgabe Vorgabe;
-  TZeilenoperation Zeilen; // nullptr: runs on the arrays (SpaltenOperation/PaarOperation)
+  const char* Name = "";
+  const char* Beispiel = "";
+  const char* Erklaerung = "";
+  bool Wertfeld = false;             // the field "Wert" applies
+  const char* Kastentext = nullptr;  // caption of the check box when it applies
+  bool KastentextBleibt = false;     // a box that does not apply keeps its caption instead of "%%%%%%%"
+  bool ZweiSpalten = false;          // needs data in columns 1 and 2
+  TWertvorgabe Vorgabe = TWertvorgabe::Leer;
+  TZeilenoperation Zeilen = nullptr; // nullptr: runs on the arrays (SpaltenOperation/PaarOperation)
 };
 
 const TOperationsEintrag& Operationseintrag(uint8_t art);

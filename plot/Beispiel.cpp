@@ -13,14 +13,14 @@ void Beispielwerte(uint8_t modell, std::array<double, MaxKoeffizienten>& w) {
     for (const auto& [i, v] : werte) w[static_cast<std::size_t>(i)] = v;
   };
   switch (modell) {
-  case 4: setzen({{1, 0.5}}); break;
-  case 5: setzen({{1, -0.5}, {2, 1.1}, {3, -0.065}, {4, -0.1}}); break;
-  case 6: setzen({{2, 5}}); break;
-  case 8: setzen({{1, 2}}); break;
-  case 9: setzen({{1, -1}, {2, 5}}); break;
-  case 10: setzen({{1, -1}, {2, 0.3}, {3, 0.3}}); break;
-  case 13: setzen({{1, 0.5}, {2, 0.1}, {3, 0.8}, {4, 1.5}, {5, 0.1}}); break;
-  case 14: setzen({{0, 1}, {1, 0.1}, {2, 0.1}}); break;
+  case Modellnr::Hyperbel: setzen({{1, 0.5}}); break;
+  case Modellnr::Polynom: setzen({{1, -0.5}, {2, 1.1}, {3, -0.065}, {4, -0.1}}); break;
+  case Modellnr::Sinus: setzen({{2, 5}}); break;
+  case Modellnr::Potenzfunktion: setzen({{1, 2}}); break;
+  case Modellnr::EingehuellteSchwingung: setzen({{1, -1}, {2, 5}}); break;
+  case Modellnr::Zerfallsueberlagerung: setzen({{1, -1}, {2, 0.3}, {3, 0.3}}); break;
+  case Modellnr::Doppelgauss: setzen({{1, 0.5}, {2, 0.1}, {3, 0.8}, {4, 1.5}, {5, 0.1}}); break;
+  case Modellnr::Brechzahl: setzen({{0, 1}, {1, 0.1}, {2, 0.1}}); break;
   default: break;
   }
 }

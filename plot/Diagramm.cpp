@@ -23,19 +23,13 @@ struct TDaten {
   bool fit = false;
 };
 
-void Anwenden(TVektor& v, uint8_t art, double wert) {
-  TOperation op;
-  OperationSetzen(art, false, op, wert);
-  SpaltenOperation(v, op);
-}
-
 void Umformen(TDaten& d, const TDiagrammEinstellungen& r) {
-  if (r.LogBasisX > 1e-18) Anwenden(d.x, 9, r.LogBasisX);
-  if (r.LogBasisY > 1e-18) Anwenden(d.y, 9, r.LogBasisY);
+  if (r.LogBasisX > 1e-18) Logarithmieren(d.x, r.LogBasisX);
+  if (r.LogBasisY > 1e-18) Logarithmieren(d.y, r.LogBasisY);
   if (!r.Variation) return;
   const bool yKleiner = BetragMax(d.y) < BetragMax(d.x);
-  for (TVektor* v : {&d.x, &d.dx}) Anwenden(*v, 2, yKleiner ? 0.001 : 1000);
-  for (TVektor* v : {&d.y, &d.dy}) Anwenden(*v, 2, yKleiner ? 1000 : 0.001);
+  for (TVektor* v : {&d.x, &d.dx}) Skalieren(*v, yKleiner ? 0.001 : 1000);
+  for (TVektor* v : {&d.y, &d.dy}) Skalieren(*v, yKleiner ? 1000 : 0.001);
 }
 
 void Anpassen(TDaten& d, TDiagrammEinstellungen& r) {
@@ -193,7 +187,7 @@ void Sortieren(TDaten& d) {
 
 void Fehlerbalken(TLeinwand& l, const TAbbildung& a, const TFitVorgabe& f, const TDaten& d, std::size_t i) {
   const double x = d.x[i], y = d.y[i];
-  const bool individuell = f.Fehlerart == 3;
+  const bool individuell = f.Fehlerart == Fehlermodus::Individuell;
   if (f.DX > 0) {
     const double w = Punktfehler(f.Fehlerart, f.DX, individuell ? (i < d.dx.size() ? d.dx[i] : 0) : x);
     if (w > 0) {

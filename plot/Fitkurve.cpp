@@ -23,7 +23,7 @@ double Geschnitten(const TAbbildung& a, const TFitErgebnis& e, double x) {
 } // namespace
 
 void KurveZeichnen(TLeinwand& l, const TAbbildung& a, const TFitErgebnis& e) {
-  if (e.Modell == 1) {
+  if (e.Modell == Modellnr::Gerade) {
     const double x1 = Geschnitten(a, e, a.Xmin), x2 = Geschnitten(a, e, a.Xmax);
     const TPixel p1 = WeltZuPixel(a, x1, ModellWert(e, x1)), p2 = WeltZuPixel(a, x2, ModellWert(e, x2));
     l.BewegeZu(p1.x, p1.y);
@@ -100,38 +100,38 @@ E Umkehren(const TFitErgebnis& e, E y) {
   const auto& w = e.Koeffizienten.Werte;
   const E a = w[0], b = w[1], c = w[2], d = w[3];
   switch (e.Modell) {
-  case 1: return a == 0 ? 1e9L : Teile(y - b, a);
-  case 2: return D(LnOderKlein(D(y - c, a)), b);
-  case 3: {
+  case Modellnr::Gerade: return a == 0 ? 1e9L : Teile(y - b, a);
+  case Modellnr::Exponentiell: return D(LnOderKlein(D(y - c, a)), b);
+  case Modellnr::Gauss: {
     const E u = -LnOderKlein(D(y - d, a)) * c;
     return u >= 0 ? b + Wurzel(u) : b;
   }
-  case 4: {
+  case Modellnr::Hyperbel: {
     TFitErgebnis verschoben = e;
     verschoben.Koeffizienten.Werte[2] = AlsDouble(c - y);
     return Nullstellen(verschoben).first;
   }
-  case 6: {
+  case Modellnr::Sinus: {
     const E t = D(y - a, b);
     return D((std::fabs(t) <= 1 ? std::asin(t) : 0) - d, c);
   }
-  case 7: return D(EHoch(D(y - a, b)) - d, c);
-  case 8: {
+  case Modellnr::Logarithmus: return D(EHoch(D(y - a, b)) - d, c);
+  case Modellnr::Potenzfunktion: {
     E t = D(y - d, a);
     if (t > 0 && b != 0 && b != 1) t = Teile(Ln(t), Ln(std::fabs(b)));
     return D(t, c);
   }
-  case 11: {
+  case Modellnr::Wurzel: {
     const E r = Teile(y - d, a);
     return Teile(r * r - b, c);
   }
-  case 15: {
+  case Modellnr::Intensitaet: {
     // cos²(ax + b) = (y - d)/c on the branch 0 ≤ ax + b ≤ π/2; no solution outside [0, 1].
     const E t = Teile(y - d, c);
     if (t < 0 || t > 1) Gleitkommafehler(TGleitkommaArt::Ungueltig);
     return Teile(std::acos(std::sqrt(t)) - b, a);
   }
-  case 17: {
+  case Modellnr::BeemBellKaiser: {
     // |x + a|^c = (y - d)/b on the branch x ≥ -a; a negative quotient has no solution.
     const E t = Teile(y - d, b);
     if (t < 0) Gleitkommafehler(TGleitkommaArt::Ungueltig);
