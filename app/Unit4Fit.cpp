@@ -14,6 +14,7 @@
 #include "core/Zahllesen.h"
 #include "core/Zahltext.h"
 #include "fit/Fit.h"
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 #include "fit/Bestes.h"
 #include "fit/Startwerte.h"

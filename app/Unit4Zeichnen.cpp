@@ -13,6 +13,7 @@
 #include "core/Fehler.h"
 #include "core/Zeittext.h"
 #include "fit/Fit.h"
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 #include "plot/Diagramm.h"
 

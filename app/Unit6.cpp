@@ -12,6 +12,7 @@
 #include "core/Zahllesen.h"
 #include "core/Zahltext.h"
 #include "fit/Funktionswerte.h"
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 
 #include <QComboBox>

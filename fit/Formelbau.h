@@ -12,12 +12,13 @@ class TFormel {
 public:
   TFormel(const TNamen& namen, TZahlformat format) : text_(namen.Y + " = "), x_(namen.X), format_(format) {}
 
-  // Z: the number as ZahlFormatiert writes it. S: the sign the number text does not carry
-  // itself, "+" for positive and "±" for 0. K: both. KT: K, but nothing for 0.
-  std::string Z(double v) const { return ZahlFormatiert(v, format_); }
-  static std::string S(double v) { return v > 0 ? "+" : v == 0 ? "±" : ""; }
-  std::string K(double v) const { return S(v) + Z(v); }
-  std::string KT(double v) const { return v == 0 ? "" : K(v); }
+  // Zahl: the number as ZahlFormatiert writes it. Vorzeichen: the sign the number text does
+  // not carry itself, "+" for positive and "±" for 0. Signiert: both. SigniertOderLeer:
+  // Signiert, but nothing for 0.
+  std::string Zahl(double v) const { return ZahlFormatiert(v, format_); }
+  static std::string Vorzeichen(double v) { return v > 0 ? "+" : v == 0 ? "±" : ""; }
+  std::string Signiert(double v) const { return Vorzeichen(v) + Zahl(v); }
+  std::string SigniertOderLeer(double v) const { return v == 0 ? "" : Signiert(v); }
   const std::string& X() const { return x_; }
 
   TFormel& operator<<(const std::string& stueck) {
@@ -35,7 +36,7 @@ public:
 
   // "Exp(- (x -b)² / c)" of the Gauss peaks; the width as the caller writes it.
   std::string Glocke(double mitte, const std::string& breite) const {
-    return "Exp(- (" + x_ + (mitte != 0 ? " " + K(-mitte) : "") + ")²" + " / " + breite + ")";
+    return "Exp(- (" + x_ + (mitte != 0 ? " " + Signiert(-mitte) : "") + ")²" + " / " + breite + ")";
   }
 
 private:

@@ -1,5 +1,5 @@
 // The 17 model functions y = f(x; a, b, c, ...) with their names, coefficient counts, value
-// and x-derivative, formula texts and closed-form zeros.
+// and x-derivative and closed-form zeros (their formula texts: Formel.h).
 //
 // ModellWert never fails: a floating-point fault anywhere in an evaluation gives 0. Markers
 // 1e9 and -1e9 stand for results a model detects as undefined (x = 0 in the hyperbola, the
@@ -7,8 +7,6 @@
 #pragma once
 
 #include "Fittypen.h"
-
-#include "core/Zahlformat.h"
 
 #include <cstdint>
 #include <string>
@@ -23,13 +21,6 @@ uint8_t Parameteranzahl(uint8_t modell);
 // The value (Ordnung 0) or the first derivative in x (Ordnung -1) at x; 0 for every other
 // Ordnung, for model 0 and numbers above 17.
 double ModellWert(const TFitErgebnis& ergebnis, double x);
-
-// "Y = " and the model's generic formula in the x name.
-std::string Formeltext(uint8_t modell, const TNamen& namen);
-// "Y = " and the formula with the coefficients written by ZahlFormatiert; terms with a zero
-// coefficient are left out.
-std::string FormelMitWerten(const TKoeffizienten& koeffizienten, uint8_t modell, const TNamen& namen,
-                            TZahlformat format);
 
 // The closed-form zeros Z0, Z1 of models 1, 4 and 5 (0 where there is none).
 std::pair<double, double> Nullstellen(const TFitErgebnis& ergebnis);

@@ -40,7 +40,7 @@ void Logarithmus(TSpaltenModell& m, const TOperation& op, const TVektor&, const 
 }
 
 void Verstaerkung(TSpaltenModell& m, const TOperation&, const TVektor&, const TVektor&) {
-  JedesPaar(m.Spalte(1), m.Spalte(2), m.Schreiben(3), [](Extended a, Extended b) { return Teile(a, b); });
+  PaarweiseZeilen(m.Spalte(1), m.Spalte(2), m.Schreiben(3), [](Extended a, Extended b) { return Teile(a, b); });
 }
 
 void EFunktion(TSpaltenModell& m, const TOperation&, const TVektor&, const TVektor&) {
@@ -64,5 +64,5 @@ void Maximum(TSpaltenModell& m, const TOperation& op, const TVektor&, const TVek
 }
 
 void Gewichtung(TSpaltenModell& m, const TOperation&, const TVektor&, const TVektor&) {
-  JedesPaar(m.Spalte(1), m.Spalte(2), m.Schreiben(3), [](Extended a, Extended b) { return a * b; });
+  PaarweiseZeilen(m.Spalte(1), m.Spalte(2), m.Schreiben(3), [](Extended a, Extended b) { return a * b; });
 }

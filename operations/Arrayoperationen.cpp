@@ -82,7 +82,7 @@ int32_t SpaltenOperation(TVektor& v, const TOperation& op) {
 namespace {
 
 // Pair forms: x[i] and y[i] combined over the common length.
-template <class F> TPaarAnzahl JedesPaar(TVektor& x, TVektor& y, F f) {
+template <class F> TPaarAnzahl PaarweiseAendern(TVektor& x, TVektor& y, F f) {
   const std::size_t n = std::min(x.size(), y.size());
   for (std::size_t i = 0; i < n; ++i) f(x[i], y[i]);
   return {static_cast<int32_t>(n), static_cast<int32_t>(n)};
@@ -99,14 +99,14 @@ TPaarAnzahl PaarOperation(TVektor& x, TVektor& y, const TOperation& op) {
   const double w = op.Wert;
   switch (op.Art) {
   case Operationsart::Addieren:
-    return JedesPaar(x, y, [](double& a, double& b) {
+    return PaarweiseAendern(x, y, [](double& a, double& b) {
       const Extended summe = static_cast<Extended>(a) + b;
       b = AlsDouble(static_cast<Extended>(a) - b);
       a = AlsDouble(summe);
     });
   case Operationsart::Multiplizieren:
     if (!op.Option) return Getrennt(x, y, op);
-    return JedesPaar(x, y, [&](double& a, double& b) {
+    return PaarweiseAendern(x, y, [&](double& a, double& b) {
       a = AlsDouble(static_cast<Extended>(a) * b);
       b = AlsDouble(static_cast<Extended>(w) * a);
     });
@@ -115,13 +115,13 @@ TPaarAnzahl PaarOperation(TVektor& x, TVektor& y, const TOperation& op) {
     return {n, n};
   }
   case Operationsart::Binomialkoeffizient:
-    return JedesPaar(x, y, [](double& a, double& b) {
+    return PaarweiseAendern(x, y, [](double& a, double& b) {
       a = Binomial(a, b);
       b = a == 0 ? 0 : AlsDouble(Teile(1, a));
     });
   case Operationsart::Dividieren:
     if (!op.Option) return Getrennt(x, y, op);
-    return JedesPaar(x, y, [&](double& a, double& b) {
+    return PaarweiseAendern(x, y, [&](double& a, double& b) {
       a = b == 0 ? 0 : AlsDouble(Teile(a, b));
       b = w == 0 ? a : AlsDouble(Teile(a, w));
     });

@@ -29,7 +29,7 @@ template <class F> void JedeZeile(const TStringListe& ein, TStringListe& aus, F 
 
 // The same for the lines of two columns at the same index; a missing partner line reads as "".
 template <class F>
-void JedesPaar(const TStringListe& a, const TStringListe& b, TStringListe& aus, F f) {
+void PaarweiseZeilen(const TStringListe& a, const TStringListe& b, TStringListe& aus, F f) {
   for (std::size_t i = 0; i < a.size(); ++i) {
     // Column 1 first, so that its bad line is the one reported.
     const Extended va = ZahlStreng(a[i]);

@@ -6,6 +6,7 @@
 #include "core/Statistik.h"
 #include "core/Typen.h"
 #include "fit/Fit.h"
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 #include "operations/Analysis.h"
 #include "operations/Arrayoperationen.h"
@@ -59,11 +60,12 @@ bool Versatz(Extended anteil, int32_t feld, int32_t& pixel) {
   return true;
 }
 
-// Layout values of the labelling, from the margins.
-struct TLage {
-  int yL, xL, xT;
-  explicit TLage(const TAbbildung& a)
-      : yL(a.Hoehe - a.RandLinks / 2), xL(a.RandLinks / 3), xT(a.RandLinks / 2 + a.RandLinks / 3) {}
+// Layout values of the labelling, from the margins: the top of the x labels, the left edge
+// of the y labels and the x of the y ticks.
+struct TBeschriftungslage {
+  int xTextOben, yTextLinks, yStrichX;
+  explicit TBeschriftungslage(const TAbbildung& a)
+      : xTextOben(a.Hoehe - a.RandLinks / 2), yTextLinks(a.RandLinks / 3), yStrichX(a.RandLinks / 2 + a.RandLinks / 3) {}
 };
 
 void Titel(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) {
@@ -92,21 +94,21 @@ TZahlformat Achsenformat(TZahlformat f, int32_t kommastellen) {
 }
 
 void XStrich(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TSkalenstrich& s) {
-  const TLage lage(a);
-  l.BewegeZu(s.Pixel, lage.yL + 4);
-  l.LinieZu(s.Pixel, lage.yL - 8);
+  const TBeschriftungslage lage(a);
+  l.BewegeZu(s.Pixel, lage.xTextOben + 4);
+  l.LinieZu(s.Pixel, lage.xTextOben - 8);
   if (r.Zusatz & ZusatzGitter) Gitterlinie(l, s.Pixel, a.RandOben);
   const std::string text = ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, r.KommastellenX));
-  l.TextAus(s.Pixel - l.TextBreite(text) / 2, lage.yL, text);
+  l.TextAus(s.Pixel - l.TextBreite(text) / 2, lage.xTextOben, text);
 }
 
 void YStrich(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TSkalenstrich& s) {
-  const TLage lage(a);
-  l.BewegeZu(lage.xT - 4, s.Pixel);
-  l.LinieZu(lage.xT + 5, s.Pixel);
+  const TBeschriftungslage lage(a);
+  l.BewegeZu(lage.yStrichX - 4, s.Pixel);
+  l.LinieZu(lage.yStrichX + 5, s.Pixel);
   if (r.Zusatz & ZusatzGitter) Gitterlinie(l, a.Breite - a.RandOben, s.Pixel);
   const std::string text = ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, r.KommastellenY));
-  l.TextAus(lage.xL, s.Pixel - l.TextHoehe(text) / 2, text);
+  l.TextAus(lage.yTextLinks, s.Pixel - l.TextHoehe(text) / 2, text);
 }
 
 void Skalen(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) {
@@ -144,7 +146,7 @@ std::vector<TLinie> Markierungslinien(const TDiagrammEinstellungen& r, const TDa
 void Linien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TDaten& d) {
   const std::vector<TLinie> linien = Markierungslinien(r, d);
   if (linien.empty()) return;
-  const TLage lage(a);
+  const TBeschriftungslage lage(a);
   const TStift stift = l.Stift();
   l.Stift(stift.Farbe, stift.Breite, TStiftstil::Gestrichelt);
   for (const TLinie& linie : linien) {
@@ -153,15 +155,15 @@ void Linien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, 
     if (linie.Art == 0 && a.Xmin <= w && w <= a.Xmax &&
         (a.Xmax == a.Xmin || Versatz((w - a.Xmin) / (a.Xmax - a.Xmin), a.Feldbreite, versatz))) {
       const int px = a.RandLinks + versatz;
-      l.BewegeZu(px, lage.yL - 4);
+      l.BewegeZu(px, lage.xTextOben - 4);
       l.LinieZu(px, a.RandOben);
-      l.TextAus(px - l.TextBreite(linie.Text) / 2, lage.yL + l.TextHoehe(linie.Text) + 2, linie.Text);
+      l.TextAus(px - l.TextBreite(linie.Text) / 2, lage.xTextOben + l.TextHoehe(linie.Text) + 2, linie.Text);
     } else if (linie.Art == 1 && a.Ymin <= w && w <= a.Ymax &&
                (a.Ymax == a.Ymin || Versatz((w - a.Ymin) / (a.Ymax - a.Ymin), a.Feldhoehe, versatz))) {
       const int py = a.Hoehe - a.RandLinks - versatz;
-      l.BewegeZu(lage.xT, py);
+      l.BewegeZu(lage.yStrichX, py);
       l.LinieZu(a.Breite - a.RandOben, py);
-      l.TextAus(lage.xL, py - l.TextHoehe(linie.Text) / 2, linie.Text);
+      l.TextAus(lage.yTextLinks, py - l.TextHoehe(linie.Text) / 2, linie.Text);
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "Fitkurve.h"
 
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 
 #include "core/Gleitkomma.h"
@@ -91,7 +92,7 @@ namespace {
 
 using E = Extended;
 
-E D(E p, E q) { return Teile(p, q == 0 ? 1e-18L : q); }
+E Quotient(E p, E q) { return Teile(p, q == 0 ? 1e-18L : q); }
 
 // ln t for t > 0, else the stand-in -1e-18.
 E LnOderKlein(E t) { return t > 0 ? Ln(t) : -1e-18L; }
@@ -101,9 +102,9 @@ E Umkehren(const TFitErgebnis& e, E y) {
   const E a = w[0], b = w[1], c = w[2], d = w[3];
   switch (e.Modell) {
   case Modellnr::Gerade: return a == 0 ? 1e9L : Teile(y - b, a);
-  case Modellnr::Exponentiell: return D(LnOderKlein(D(y - c, a)), b);
+  case Modellnr::Exponentiell: return Quotient(LnOderKlein(Quotient(y - c, a)), b);
   case Modellnr::Gauss: {
-    const E u = -LnOderKlein(D(y - d, a)) * c;
+    const E u = -LnOderKlein(Quotient(y - d, a)) * c;
     return u >= 0 ? b + Wurzel(u) : b;
   }
   case Modellnr::Hyperbel: {
@@ -112,14 +113,14 @@ E Umkehren(const TFitErgebnis& e, E y) {
     return Nullstellen(verschoben).first;
   }
   case Modellnr::Sinus: {
-    const E t = D(y - a, b);
-    return D((std::fabs(t) <= 1 ? std::asin(t) : 0) - d, c);
+    const E t = Quotient(y - a, b);
+    return Quotient((std::fabs(t) <= 1 ? std::asin(t) : 0) - d, c);
   }
-  case Modellnr::Logarithmus: return D(EHoch(D(y - a, b)) - d, c);
+  case Modellnr::Logarithmus: return Quotient(EHoch(Quotient(y - a, b)) - d, c);
   case Modellnr::Potenzfunktion: {
-    E t = D(y - d, a);
+    E t = Quotient(y - d, a);
     if (t > 0 && b != 0 && b != 1) t = Teile(Ln(t), Ln(std::fabs(b)));
-    return D(t, c);
+    return Quotient(t, c);
   }
   case Modellnr::Wurzel: {
     const E r = Teile(y - d, a);

@@ -6,6 +6,7 @@
 #include "core/Statistik.h"
 #include "core/Zahlformat.h"
 #include "fit/Fit.h"
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 
 #include <algorithm>

@@ -30,8 +30,8 @@ struct TLineareRegression {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const double a = k.Werte[0], b = k.Werte[1], fa = k.Fehler[0], fb = k.Fehler[1];
-    const std::string teilB = std::fabs(fb) > 1e-18 ? "(" + f.K(b) + " ± " + f.Z(fb) + ")" : f.K(b);
-    const std::string teilA = std::fabs(fa) > 1e-18 ? "+ (" + f.K(a) + " ± " + f.Z(fa) + ")" : f.K(a);
+    const std::string teilB = std::fabs(fb) > 1e-18 ? "(" + f.Signiert(b) + " ± " + f.Zahl(fb) + ")" : f.Signiert(b);
+    const std::string teilA = std::fabs(fa) > 1e-18 ? "+ (" + f.Signiert(a) + " ± " + f.Zahl(fa) + ")" : f.Signiert(a);
     f.Falls(b != 0, teilB + " ").Falls(a != 0, teilA + f.X());
   }
   static void Start(const TStartdaten&, TStartwerte) {}
@@ -57,7 +57,7 @@ struct TExponentiell {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.c != 0, f.K(w.c) + " ").Falls(w.a != 0, f.K(w.a) + " * ").Falls(w.b != 0, "Exp(" + f.K(w.b) + f.X() + ")");
+    f.Falls(w.c != 0, f.Signiert(w.c) + " ").Falls(w.a != 0, f.Signiert(w.a) + " * ").Falls(w.b != 0, "Exp(" + f.Signiert(w.b) + f.X() + ")");
   }
   static void Start(const TStartdaten& m, TStartwerte w) {
     w.a = AlsDouble(Differenz(m.ymax, m.ymin));
@@ -81,8 +81,8 @@ struct TGauss {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.d != 0, f.K(w.d) + " ");
-    if (f.Sonst(w.a != 0)) f << f.K(w.a) + " * " + f.Glocke(w.b, f.Z(w.c));
+    f.Falls(w.d != 0, f.Signiert(w.d) + " ");
+    if (f.Sonst(w.a != 0)) f << f.Signiert(w.a) + " * " + f.Glocke(w.b, f.Zahl(w.c));
   }
   static void Start(const TStartdaten& m, TStartwerte w) { Gaussstart(m, w); }
 };
@@ -103,7 +103,7 @@ struct THyperbel {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.a != 0, f.K(w.a) + f.X() + " ").Falls(w.b != 0, f.K(w.b) + " / " + f.X() + " ").Falls(w.c != 0, f.K(w.c));
+    f.Falls(w.a != 0, f.Signiert(w.a) + f.X() + " ").Falls(w.b != 0, f.Signiert(w.b) + " / " + f.X() + " ").Falls(w.c != 0, f.Signiert(w.c));
   }
   static void Start(const TStartdaten& m, TStartwerte w) { w.c = m.ymin; }
   // The zeros of a·x + b/x + c times x: those of b + c·x + a·x².
@@ -127,8 +127,8 @@ struct TPolynom {
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
     const std::string& x = f.X();
-    f.Falls(w.a != 0, f.K(w.a) + " ").Falls(w.b != 0, f.K(w.b) + x + " ").Falls(w.c != 0, f.K(w.c) + x + "^2 ");
-    f.Falls(w.d != 0, f.K(w.d) + x + "^3 ").Falls(w.e != 0, f.K(w.e) + x + "^4 ");
+    f.Falls(w.a != 0, f.Signiert(w.a) + " ").Falls(w.b != 0, f.Signiert(w.b) + x + " ").Falls(w.c != 0, f.Signiert(w.c) + x + "^2 ");
+    f.Falls(w.d != 0, f.Signiert(w.d) + x + "^3 ").Falls(w.e != 0, f.Signiert(w.e) + x + "^4 ");
   }
   static void Start(const TStartdaten&, TStartwerte) {}
   // Only the quadratic polynomial (d = 0) has zeros here; e is not looked at.
@@ -141,9 +141,9 @@ struct TPolynom {
 // "a + b * Sin(c x d)" and "a + b * Ln(...)": the pieces of models 6 and 7.
 inline void Funktionsstuecke(TFormel& f, const TKoeffizienten& k, const char* funktion) {
   const TSatz<double> w(k);
-  f.Falls(w.a != 0, f.K(w.a) + " ");
+  f.Falls(w.a != 0, f.Signiert(w.a) + " ");
   if (f.Sonst(w.b != 0))
-    f << f.K(w.b) + funktion << (w.c != 0 ? f.K(w.c) + f.X() + " " : "") << (w.d != 0 ? f.K(w.d) : "") << ")";
+    f << f.Signiert(w.b) + funktion << (w.c != 0 ? f.Signiert(w.c) + f.X() + " " : "") << (w.d != 0 ? f.Signiert(w.d) : "") << ")";
 }
 
 struct TSinus {
@@ -214,9 +214,9 @@ struct TPotenzfunktion {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.d != 0, f.K(w.d) + " ");
+    f.Falls(w.d != 0, f.Signiert(w.d) + " ");
     if (f.Sonst(std::fabs(w.a) > 1e-18 && std::fabs(w.b) > 1e-18))
-      f << f.K(w.a) + " * " + f.Z(w.b) + " ^ (" + f.K(w.c) + " * " + f.X() + ")";
+      f << f.Signiert(w.a) + " * " + f.Zahl(w.b) + " ^ (" + f.Signiert(w.c) + " * " + f.X() + ")";
   }
   static void Start(const TStartdaten& m, TStartwerte w) { w.d = m.ymin; }
 };

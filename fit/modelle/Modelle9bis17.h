@@ -33,8 +33,8 @@ struct TEingehuellteSchwingung {
     const TSatz<double> w(k);
     const std::string& x = f.X();
     if (w.a != 0)
-      f << f.KT(w.a) << (w.b != 0 ? " * Exp(" + f.KT(w.b) + x + ")" : "") << " * Sin(" + f.KT(w.c) + x + " " + f.KT(w.d) + ")";
-    f << f.KT(w.e);
+      f << f.SigniertOderLeer(w.a) << (w.b != 0 ? " * Exp(" + f.SigniertOderLeer(w.b) + x + ")" : "") << " * Sin(" + f.SigniertOderLeer(w.c) + x + " " + f.SigniertOderLeer(w.d) + ")";
+    f << f.SigniertOderLeer(w.e);
   }
   static void Start(const TStartdaten& m, TStartwerte w) {
     w.e = m.ymin;
@@ -64,9 +64,9 @@ struct TZerfallsueberlagerung {
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
     const std::string& x = f.X();
-    if (w.a != 0) f << f.KT(w.a) << (w.b != 0 ? " * Exp(" + f.KT(w.b) + x + ")" : "");
-    if (w.c != 0) f << f.KT(w.c) << (w.d != 0 ? " * Exp(" + f.KT(w.d) + x + ")" : "");
-    f << f.KT(w.e);
+    if (w.a != 0) f << f.SigniertOderLeer(w.a) << (w.b != 0 ? " * Exp(" + f.SigniertOderLeer(w.b) + x + ")" : "");
+    if (w.c != 0) f << f.SigniertOderLeer(w.c) << (w.d != 0 ? " * Exp(" + f.SigniertOderLeer(w.d) + x + ")" : "");
+    f << f.SigniertOderLeer(w.e);
   }
   static void Start(const TStartdaten& m, TStartwerte w) {
     w.e = m.ymin;
@@ -98,8 +98,8 @@ struct TWurzel {
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
     if (w.a != 0 && (w.b != 0 || w.c != 0))
-      f << f.KT(w.a) + " * Sqrt(" << (w.b != 0 ? f.KT(w.b) : "") << (w.c != 0 ? f.KT(w.c) + f.X() : "") << ")";
-    f << f.KT(w.d);
+      f << f.SigniertOderLeer(w.a) + " * Sqrt(" << (w.b != 0 ? f.SigniertOderLeer(w.b) : "") << (w.c != 0 ? f.SigniertOderLeer(w.c) + f.X() : "") << ")";
+    f << f.SigniertOderLeer(w.d);
   }
   static void Start(const TStartdaten&, TStartwerte) {}
 };
@@ -142,9 +142,9 @@ struct TPoisson {
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
     const std::string& x = f.X();
-    f << f.Z(w.c) + " ";
+    f << f.Zahl(w.c) + " ";
     if (f.Sonst(w.a != 3))
-      f << f.KT(w.d) + " * " + f.KT(w.a) + "^(" + f.KT(w.b) + x + ") * Exp(" + f.KT(-w.a) + ") / (" + f.KT(w.b) + x + ")!";
+      f << f.SigniertOderLeer(w.d) + " * " + f.SigniertOderLeer(w.a) + "^(" + f.SigniertOderLeer(w.b) + x + ") * Exp(" + f.SigniertOderLeer(-w.a) + ") / (" + f.SigniertOderLeer(w.b) + x + ")!";
   }
   static void Start(const TStartdaten& m, TStartwerte w) {
     w.a = AlsDouble(Differenz(m.ymax, m.ymin));
@@ -171,8 +171,8 @@ struct TDoppelgauss {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.g != 0, f.K(w.g) + " ").Falls(w.a != 0, f.K(w.a) + " * " + f.Glocke(w.b, f.K(w.c)));
-    if (f.Sonst(w.d != 0)) f << f.K(w.d) + " * " + f.Glocke(w.e, f.K(w.f));
+    f.Falls(w.g != 0, f.Signiert(w.g) + " ").Falls(w.a != 0, f.Signiert(w.a) + " * " + f.Glocke(w.b, f.Signiert(w.c)));
+    if (f.Sonst(w.d != 0)) f << f.Signiert(w.d) + " * " + f.Glocke(w.e, f.Signiert(w.f));
   }
   // The Gauss estimate for the first peak, the second from the spreads of the data.
   static void Start(const TStartdaten& m, TStartwerte w) {
@@ -210,8 +210,8 @@ struct TBrechzahl {
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
     const std::string& x = f.X();
-    f.Falls(w.d != 0, f.K(w.d) + " ") << " + Sqrt(";
-    f.Falls(w.a != 0, f.K(w.a) + " ").Falls(w.b != 0, f.K(w.b) + "/" + x + "^2").Falls(w.c != 0, f.K(w.c) + "/" + x + "^4");
+    f.Falls(w.d != 0, f.Signiert(w.d) + " ") << " + Sqrt(";
+    f.Falls(w.a != 0, f.Signiert(w.a) + " ").Falls(w.b != 0, f.Signiert(w.b) + "/" + x + "^2").Falls(w.c != 0, f.Signiert(w.c) + "/" + x + "^4");
     f << ")";
   }
   static void Start(const TStartdaten& m, TStartwerte w) { w.d = m.ymin; }
@@ -238,9 +238,9 @@ struct TIntensitaet {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.d != 0, f.K(w.d) + " ");
+    f.Falls(w.d != 0, f.Signiert(w.d) + " ");
     if (f.Sonst(w.c != 0))
-      f << f.K(w.c) + " * Cos²(" << (w.a != 0 ? f.K(w.a) + f.X() : "") << (w.b != 0 ? f.K(w.b) : "") << ")";
+      f << f.Signiert(w.c) + " * Cos²(" << (w.a != 0 ? f.Signiert(w.a) + f.X() : "") << (w.b != 0 ? f.Signiert(w.b) : "") << ")";
   }
   static void Start(const TStartdaten& m, TStartwerte w) {
     w.c = AlsDouble(Differenz(m.ymax, m.ymin) / 2);
@@ -276,10 +276,10 @@ struct TBasispotenz {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.d != 0, f.K(w.d) + " ");
+    f.Falls(w.d != 0, f.Signiert(w.d) + " ");
     if (!f.Sonst(w.b != 0 && (w.a != 0 || w.e != 0))) return;
-    f << f.K(w.b) + " * (" << (w.a != 0 ? f.K(w.a) + " " : "") << (w.e != 0 ? f.K(w.e) + f.X() : "") << ")^" + f.K(w.c);
-    if (f.Sonst(w.g != 0)) f << "/(" + f.K(w.f) + f.X() + ")^" + f.K(w.g);
+    f << f.Signiert(w.b) + " * (" << (w.a != 0 ? f.Signiert(w.a) + " " : "") << (w.e != 0 ? f.Signiert(w.e) + f.X() : "") << ")^" + f.Signiert(w.c);
+    if (f.Sonst(w.g != 0)) f << "/(" + f.Signiert(w.f) + f.X() + ")^" + f.Signiert(w.g);
   }
   static void Start(const TStartdaten&, TStartwerte) {}
 };
@@ -305,9 +305,9 @@ struct TBeemBellKaiser {
   }
   static void Stuecke(TFormel& f, const TKoeffizienten& k) {
     const TSatz<double> w(k);
-    f.Falls(w.d != 0, f.K(w.d) + " ");
-    if (f.Sonst(w.b != 0)) f << f.K(w.b);
-    if (f.Sonst(w.c != 0)) f << " * (" << (w.a != 0 ? f.K(w.a) + " " : "") << f.X() + ")^" + f.K(w.c);
+    f.Falls(w.d != 0, f.Signiert(w.d) + " ");
+    if (f.Sonst(w.b != 0)) f << f.Signiert(w.b);
+    if (f.Sonst(w.c != 0)) f << " * (" << (w.a != 0 ? f.Signiert(w.a) + " " : "") << f.X() + ")^" + f.Signiert(w.c);
   }
   static void Start(const TStartdaten& m, TStartwerte w) {
     w.a = AlsDouble(Differenz(m.xBeiYmax, m.xBeiYmin) / 2);

@@ -1,3 +1,4 @@
+#include "fit/Formel.h"
 #include "fit/Modelle.h"
 
 #include <gtest/gtest.h>
