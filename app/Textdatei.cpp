@@ -51,9 +51,11 @@ QString TextDekodieren(QByteArray bytes) {
   return text;
 }
 
+QString NichtGefunden(const QString& pfad) { return QStringLiteral("Datei ") + pfad + QStringLiteral(" nicht gefunden"); }
+
 QString TextLaden(const QString& pfad, qint64 maxBytes, qint64 maxZeilen) {
   const QFileInfo info(pfad);
-  if (!info.exists()) throw TEAFehler(("Datei " + pfad + " nicht gefunden").toStdString());
+  if (!info.exists()) throw TEAFehler(NichtGefunden(pfad).toStdString());
   if (info.isDir()) throw TEAFehler((pfad + " ist ein Ordner, keine Datei").toStdString());
   // Pipes and devices have no size to check and may never end.
   if (!info.isFile()) throw TEAFehler((pfad + " ist keine gewöhnliche Datei").toStdString());

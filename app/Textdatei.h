@@ -23,6 +23,9 @@ QString TextDekodieren(QByteArray bytes);
 inline constexpr qint64 GroessteTextdatei = 64 * 1024 * 1024;
 inline constexpr qint64 MeisteZeilen = 8000000;
 
+// "Datei … nicht gefunden": the message for a missing file.
+QString NichtGefunden(const QString& pfad);
+
 // Reads a text file. Raises TEAFehler with a message for the user when the path is missing
 // ("Datei … nicht gefunden"), a folder or no regular file, unreadable, beyond the limits, or
 // not text (NUL bytes).

@@ -123,7 +123,10 @@ private:
   bool DateienEinlesen();
   void DateienSchreiben();
   QString Dateiname(const QString& vorsatz, bool mitTxt) const;
-  void SpalteLaden(int nummer, const QString& pfad);
+  // Loads the file into the column, or says "Datei … nicht gefunden" and returns false.
+  bool SpalteLaden(int nummer, const QString& pfad);
+  // The file of column k of the data set with the name: "k_name.txt" in the data folder.
+  QString Datensatzdatei(int k, const QString& name) const;
   bool FormClose();
 
   TAnwendung& anwendung_;

@@ -22,25 +22,25 @@ QString TForm1::Dateiname(const QString& vorsatz, bool mitTxt) const {
   return anwendung_.Datei(vorsatz + Edit2->text() + (mitTxt ? QStringLiteral(".txt") : QString()));
 }
 
-void TForm1::SpalteLaden(int nummer, const QString& pfad) {
+bool TForm1::SpalteLaden(int nummer, const QString& pfad) {
+  if (!QFileInfo::exists(pfad)) {
+    anwendung_.Meldungen().Zeigen(NichtGefunden(pfad));
+    return false;
+  }
   const QString text = TextLaden(pfad);
   const TWartecursor warten;
   Spalte(nummer)->setPlainText(text);
+  return true;
+}
+
+QString TForm1::Datensatzdatei(int k, const QString& name) const {
+  return anwendung_.Datei(QString::number(k) + QStringLiteral("_") + name + QStringLiteral(".txt"));
 }
 
 bool TForm1::DateienEinlesen() {
   const bool mitTxt = CheckBox3->isChecked();
-  const QString pfad1 = Dateiname(QStringLiteral("1_"), mitTxt);
-  if (!QFileInfo::exists(pfad1)) {
-    anwendung_.Meldungen().Zeigen(QStringLiteral("Datei ") + pfad1 + QStringLiteral(" nicht gefunden"));
-    return false;
-  }
-  SpalteLaden(1, pfad1);
-  const QString pfad2 = Dateiname(QStringLiteral("2_"), mitTxt);
-  if (QFileInfo::exists(pfad2))
-    SpalteLaden(2, pfad2);
-  else
-    anwendung_.Meldungen().Zeigen(QStringLiteral("Datei ") + pfad2 + QStringLiteral(" nicht gefunden"));
+  if (!SpalteLaden(1, Dateiname(QStringLiteral("1_"), mitTxt))) return false;
+  SpalteLaden(2, Dateiname(QStringLiteral("2_"), mitTxt));
   return true;
 }
 
@@ -52,19 +52,12 @@ void TForm1::DateienSchreiben() {
 void TForm1::Sichern() {
   anwendung_.Datenordner();
   for (int k = 1; k <= 4; ++k)
-    TextSpeichern(anwendung_.Datei(QString::number(k) + QStringLiteral("_") + Edit3->text() + QStringLiteral(".txt")),
-                  DateiText(Spalte(k)->toPlainText()));
+    TextSpeichern(Datensatzdatei(k, Edit3->text()), DateiText(Spalte(k)->toPlainText()));
 }
 
 void TForm1::DatensatzLaden(const QString& name) {
   anwendung_.Datenordner();
-  for (int k = 1; k <= 4; ++k) {
-    const QString pfad = anwendung_.Datei(QString::number(k) + QStringLiteral("_") + name + QStringLiteral(".txt"));
-    if (QFileInfo::exists(pfad))
-      SpalteLaden(k, pfad);
-    else
-      anwendung_.Meldungen().Zeigen(QStringLiteral("Datei ") + pfad + QStringLiteral(" nicht gefunden"));
-  }
+  for (int k = 1; k <= 4; ++k) SpalteLaden(k, Datensatzdatei(k, name));
 }
 
 void TForm1::Laden() { DatensatzLaden(Edit3->text()); }

@@ -1,23 +1,29 @@
-// The stored byte layouts of the fit request (144 bytes) and the iteration parameters
-// (16 bytes), as they stand inside the diagram settings file. Reserved bytes are written 0.
-//
-// TFitVorgabe: 0 Modell, 8 Ausreisser, 16 Prozent, 24 DX, 32 DY, 40 Fehlerart, 41 Fix (32
-// bytes), 73 MitStartwerten, 80 Startwerte (8 doubles). TFitParameter: 0 Faktor, 4
-// MaxSchritte (signed 32-bit), 8 Grenze.
+// The stored fields of the fit request (144 bytes) and the iteration parameters (16 bytes), as
+// they stand inside the diagram settings file (core/Datensatz.h walks them).
 #pragma once
 
 #include "Fittypen.h"
 
-#include <array>
-#include <cstdint>
-#include <span>
+#include <cstddef>
 
 inline constexpr std::size_t FitVorgabeGroesse = 144;
 inline constexpr std::size_t FitParameterGroesse = 16;
 
-std::array<uint8_t, FitVorgabeGroesse> FitVorgabeBytes(const TFitVorgabe& vorgabe);
-// Any byte other than 0 reads as a set Boolean.
-TFitVorgabe FitVorgabeAusBytes(std::span<const uint8_t, FitVorgabeGroesse> bytes);
+template <class Weg, class Vorgabe> void FitVorgabeFelder(Weg w, Vorgabe& v) {
+  w.Zahl(0, v.Modell);
+  w.Bool(8, v.Ausreisser);
+  w.Zahl(16, v.Prozent);
+  w.Zahl(24, v.DX);
+  w.Zahl(32, v.DY);
+  w.Zahl(40, v.Fehlerart);
+  w.Bytes(41, v.Fix.Bytes);
+  w.Bool(73, v.MitStartwerten);
+  for (std::size_t i = 0; i < v.Startwerte.size(); ++i) w.Zahl(80 + 8 * i, v.Startwerte[i]);
+}
 
-std::array<uint8_t, FitParameterGroesse> FitParameterBytes(const TFitParameter& parameter);
-TFitParameter FitParameterAusBytes(std::span<const uint8_t, FitParameterGroesse> bytes);
+// MaxSchritte is stored signed and compared unsigned.
+template <class Weg, class Parameter> void FitParameterFelder(Weg w, Parameter& p) {
+  w.Zahl(0, p.Faktor);
+  w.Zahl(4, p.MaxSchritte);
+  w.Zahl(8, p.Grenze);
+}

@@ -60,4 +60,5 @@ struct TNamen {
   std::string Y = "y";
   std::string Z;
   std::string Vierter;
+  bool operator==(const TNamen&) const = default;
 };

@@ -187,33 +187,28 @@ void Sortieren(TDaten& d) {
   }
 }
 
+// One error bar of half-width w around (x, y), along x or along y, with a cap across each end.
+void Balken(TLeinwand& l, const TAbbildung& a, double x, double y, double w, bool waagerecht) {
+  if (!(w > 0)) return;
+  const TPixel p1 = waagerecht ? WeltZuPixel(a, x - w, y) : WeltZuPixel(a, x, y - w);
+  const TPixel p2 = waagerecht ? WeltZuPixel(a, x + w, y) : WeltZuPixel(a, x, y + w);
+  l.BewegeZu(p1.x, p1.y);
+  l.LinieZu(p2.x, p2.y);
+  for (const TPixel& p : {p1, p2}) {
+    l.BewegeZu(waagerecht ? p.x : p.x - 3, waagerecht ? p.y - 3 : p.y);
+    l.LinieZu(waagerecht ? p.x : p.x + 4, waagerecht ? p.y + 4 : p.y);
+  }
+}
+
 void Fehlerbalken(TLeinwand& l, const TAbbildung& a, const TFitVorgabe& f, const TDaten& d, std::size_t i) {
   const double x = d.x[i], y = d.y[i];
-  const bool individuell = f.Fehlerart == Fehlermodus::Individuell;
-  if (f.DX > 0) {
-    const double w = Punktfehler(f.Fehlerart, f.DX, individuell ? (i < d.dx.size() ? d.dx[i] : 0) : x);
-    if (w > 0) {
-      const TPixel p1 = WeltZuPixel(a, x - w, y), p2 = WeltZuPixel(a, x + w, y);
-      l.BewegeZu(p1.x, p1.y);
-      l.LinieZu(p2.x, p2.y);
-      for (const TPixel& p : {p1, p2}) {
-        l.BewegeZu(p.x, p.y - 3);
-        l.LinieZu(p.x, p.y + 4);
-      }
-    }
-  }
-  if (f.DY > 0) {
-    const double w = Punktfehler(f.Fehlerart, f.DY, individuell ? (i < d.dy.size() ? d.dy[i] : 0) : y);
-    if (w > 0) {
-      const TPixel p1 = WeltZuPixel(a, x, y - w), p2 = WeltZuPixel(a, x, y + w);
-      l.BewegeZu(p1.x, p1.y);
-      l.LinieZu(p2.x, p2.y);
-      for (const TPixel& p : {p1, p2}) {
-        l.BewegeZu(p.x - 3, p.y);
-        l.LinieZu(p.x + 4, p.y);
-      }
-    }
-  }
+  // The individual error of the point, or its own value as the base of the error mode.
+  const auto basis = [&](const TVektor& einzeln, double wert) {
+    if (f.Fehlerart != Fehlermodus::Individuell) return wert;
+    return i < einzeln.size() ? einzeln[i] : 0.0;
+  };
+  if (f.DX > 0) Balken(l, a, x, y, Punktfehler(f.Fehlerart, f.DX, basis(d.dx, x)), true);
+  if (f.DY > 0) Balken(l, a, x, y, Punktfehler(f.Fehlerart, f.DY, basis(d.dy, y)), false);
 }
 
 void Punkte(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, TDaten& d) {

@@ -1,14 +1,7 @@
 // Every display and fit option of a diagram as one record, and its stored form: 2952 bytes,
 // little-endian, strings as a length byte and up to 255 Windows-1252 characters in 256 bytes.
-//
-// Offsets: 0 Markierung, 256 Verbinden, 257 Beschriftung, 258 OhneSkala, 259 PunkteAus,
-// 260 Fehlerbalken, 264 Farbe, 268 Vordergrund, 272 Hintergrund, 276 Integrationen,
-// 280 KommastellenX, 284 KommastellenY, 288 Fit (144), 432 AchseX, 688 AchseY, 944 Namen
-// (4 × 256), 1968..1971 XminAn, XmaxAn, YminAn, YmaxAn, 1976 Xmin, 1984 Xmax, 1992 Ymin,
-// 2000 Ymax, 2008 LinienAnzahl, 2016 Linien (3 × 280: 0 Art, 8 Wert, 16 Text, 272 Schnitt),
-// 2856 Zahlformat (3), 2864 FitParameter (16), 2880 Tangente, 2888 TangenteX, 2896 Formel,
-// 2904 Kasten, 2905 Chi, 2906 Zeichendicke, 2912 KastenPosition (2 doubles), 2928 LogBasisX,
-// 2936 LogBasisY, 2944 Variation, 2945 Zusatz. Reserved bytes are written 0.
+// The offsets of the fields stand in the field list that writer and reader walk together;
+// reserved bytes are written 0.
 #pragma once
 
 #include "fit/Fittypen.h"
@@ -68,6 +61,7 @@ struct TDiagrammEinstellungen {
   double LogBasisY = -1;
   bool Variation = false;
   uint8_t Zusatz = ZusatzGleichmaessig | ZusatzGitter;
+  bool operator==(const TDiagrammEinstellungen&) const = default;
 };
 
 inline constexpr std::size_t DiagrammGroesse = 2952;

@@ -4,112 +4,76 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 namespace {
 
-double DoubleBei(const std::array<uint8_t, DiagrammGroesse>& b, std::size_t offset) {
-  double d;
-  std::memcpy(&d, b.data() + offset, sizeof d);
-  return d;
-}
-
-TEST(Diagrammeinstellungen, VorgabeUndOffsets) {
+// A record with every field set and none at its default.
+TDiagrammEinstellungen Voll() {
   TDiagrammEinstellungen e;
-  const auto b = DiagrammBytes(e);
-  EXPECT_EQ(b.size(), 2952u);
-  EXPECT_EQ(b[432], 1);
-  EXPECT_EQ(b[433], 'X');
-  EXPECT_EQ(b[434], 0);
-  EXPECT_EQ(b[688], 1);
-  EXPECT_EQ(b[689], 'Y');
-  EXPECT_EQ(b[945], 'x');
-  EXPECT_EQ(b[1201], 'y');
-  EXPECT_EQ(b[1457], 'z');
-  EXPECT_EQ(b[1712], 0);
-  EXPECT_EQ(b[257], 1); // Beschriftung
-  EXPECT_EQ(b[264], 0xFF); // red 0x000000FF
-  EXPECT_EQ(b[272], 0xFF);
-  EXPECT_EQ(b[274], 0xFF);
-  EXPECT_EQ(b[275], 0);
-  EXPECT_EQ(b[280], 3);
-  EXPECT_EQ(b[2856], 4);
-  EXPECT_EQ(b[2857], 3);
-  EXPECT_EQ(b[2864], 10);
-  EXPECT_EQ(b[2868], 0xE8); // 1000
-  EXPECT_EQ(b[2869], 0x03);
-  EXPECT_EQ(DoubleBei(b, 2872), 1e-9);
-  EXPECT_EQ(b[2904], 1);
-  EXPECT_EQ(b[2905], 1);
-  EXPECT_EQ(b[2906], 1);
-  EXPECT_EQ(DoubleBei(b, 2928), -1);
-  EXPECT_EQ(DoubleBei(b, 2936), -1);
-  EXPECT_EQ(b[2945], 3);
-  for (std::size_t reserviert : {261u, 262u, 263u, 277u, 1972u, 2009u, 2859u, 2881u, 2897u, 2907u, 2946u, 2951u})
-    EXPECT_EQ(b[reserviert], 0) << reserviert;
-}
-
-TEST(Diagrammeinstellungen, FelderAnIhrenStellen) {
-  TDiagrammEinstellungen e;
-  e.Verbinden = true;
-  e.OhneSkala = true;
+  e.Markierung = "Messung ä";
+  e.Verbinden = e.OhneSkala = e.PunkteAus = e.Fehlerbalken = true;
+  e.Beschriftung = e.Kasten = e.Chi = false;
+  e.Farbe = 0x00112233;
+  e.Vordergrund = 0x00445566;
+  e.Hintergrund = 0x00778899;
+  e.Integrationen = -2;
+  e.KommastellenX = 5;
+  e.KommastellenY = -7;
+  e.Fit = {13, true, 95.5, 0.25, -0.5, 3, {}, true, {1, 2, 3, 4, 5, 6, 7, 8}};
+  e.Fit.Fix.Setze(1, true);
+  e.Fit.Fix.Setze(200, true);
+  e.AchseX = "Zeit";
+  e.AchseY = "Weg €";
+  e.Namen = {"t", "s", "v", "w"};
+  e.XminAn = e.XmaxAn = e.YminAn = e.YmaxAn = true;
+  e.Xmin = -1.5;
+  e.Xmax = 2.5;
+  e.Ymin = -3.5;
+  e.Ymax = 4.5;
+  e.LinienAnzahl = 3;
+  e.Linien = {TLinie{0, 1.25, "a", true}, TLinie{1, -2.75, "Höhe", false}, TLinie{2, 1e300, "c", true}};
+  e.Zahlformat = {9, 6, true};
+  e.FitParameter = {7, -1, 2.5e-7};
+  e.Tangente = e.Formel = e.Variation = true;
+  e.TangenteX = 3.25;
+  e.Zeichendicke = -3;
+  e.KastenX = 6.5;
+  e.KastenY = -7.5;
   e.LogBasisX = 10;
-  e.LogBasisY = 0;
-  e.LinienAnzahl = 2;
-  e.Linien[0] = {0, 1.5, "x", true};
-  e.Linien[1] = {1, -2, "Höhe", false};
-  e.Fit.Modell = 3;
-  e.KastenX = 4;
-  e.KastenY = 5;
-  e.Integrationen = -1;
-  const auto b = DiagrammBytes(e);
-  EXPECT_EQ(b[256], 1);
-  EXPECT_EQ(b[258], 1);
-  EXPECT_EQ(DoubleBei(b, 2928), 10);
-  EXPECT_EQ(DoubleBei(b, 2936), 0);
-  EXPECT_EQ(b[2008], 2);
-  EXPECT_EQ(b[2016], 0);
-  EXPECT_EQ(DoubleBei(b, 2024), 1.5);
-  EXPECT_EQ(b[2032], 1);
-  EXPECT_EQ(b[2033], 'x');
-  EXPECT_EQ(b[2288], 1);
-  EXPECT_EQ(b[2296], 1);
-  EXPECT_EQ(b[2312], 4);
-  EXPECT_EQ(b[2314], 0xF6); // "ö" in Windows-1252
-  EXPECT_EQ(b[288], 3);
-  EXPECT_EQ(DoubleBei(b, 2912), 4);
-  EXPECT_EQ(DoubleBei(b, 2920), 5);
-  EXPECT_EQ(b[276], 0xFF);
-  TDiagrammEinstellungen f;
-  f.PunkteAus = f.Fehlerbalken = f.XminAn = f.YmaxAn = f.Tangente = f.Formel = f.Variation = true;
-  f.Zahlformat.Frei = true;
-  f.Vordergrund = 0x00112233;
-  f.KommastellenY = 7;
-  f.Xmin = 1;
-  f.Xmax = 2;
-  f.Ymin = 3;
-  f.Ymax = 4;
-  f.TangenteX = 5;
-  f.Linien[2] = {1, 6, "z", true};
-  const auto fb = DiagrammBytes(f);
-  for (std::size_t gesetzt : {259u, 260u, 1968u, 1971u, 2858u, 2880u, 2896u, 2944u}) EXPECT_EQ(fb[gesetzt], 1) << gesetzt;
-  for (std::size_t frei : {1969u, 1970u}) EXPECT_EQ(fb[frei], 0);
-  EXPECT_EQ(fb[268], 0x33);
-  EXPECT_EQ(fb[284], 7);
-  EXPECT_EQ(DoubleBei(fb, 1976), 1);
-  EXPECT_EQ(DoubleBei(fb, 1984), 2);
-  EXPECT_EQ(DoubleBei(fb, 1992), 3);
-  EXPECT_EQ(DoubleBei(fb, 2000), 4);
-  EXPECT_EQ(DoubleBei(fb, 2888), 5);
-  EXPECT_EQ(fb[2576], 1);
-  EXPECT_EQ(DoubleBei(fb, 2584), 6);
-  EXPECT_EQ(fb[2593], 'z');
-  EXPECT_EQ(fb[2848], 1);
-  const TDiagrammEinstellungen zurueck = DiagrammAusBytes(b);
-  EXPECT_EQ(zurueck.Linien[1], e.Linien[1]);
-  EXPECT_EQ(zurueck.Fit, e.Fit);
-  EXPECT_EQ(zurueck.Integrationen, -1);
-  EXPECT_EQ(DiagrammBytes(zurueck), b);
+  e.LogBasisY = 2;
+  e.Zusatz = 2;
+  return e;
+}
+
+std::string Hex(const std::array<uint8_t, DiagrammGroesse>& b) {
+  std::string text;
+  char stelle[4];
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    std::snprintf(stelle, sizeof stelle, "%02x", b[i]);
+    text += stelle;
+    text += (i + 1) % 16 == 0 ? '\n' : ' ';
+  }
+  return text + '\n';
+}
+
+// The stored layout, byte for byte, of the default record and of a record with every field
+// set: a field at a wrong offset, a wrong width or byte order, a lost reserved zero shows here.
+TEST(Diagrammeinstellungen, HinUndZurueckUndGoldeneBytes) {
+  const TDiagrammEinstellungen voll = Voll();
+  EXPECT_EQ(DiagrammAusBytes(DiagrammBytes(voll)), voll);
+  EXPECT_EQ(DiagrammAusBytes(DiagrammBytes(TDiagrammEinstellungen{})), TDiagrammEinstellungen{});
+  const std::string text = Hex(DiagrammBytes(TDiagrammEinstellungen{})) + Hex(DiagrammBytes(voll));
+  const std::string pfad = std::string(QUARN_GOLDEN) + "/diagrammeinstellungen.hex";
+  if (std::getenv("QUARN_GOLDEN_NEU")) std::ofstream(pfad) << text;
+  std::ifstream datei(pfad);
+  std::stringstream gespeichert;
+  gespeichert << datei.rdbuf();
+  EXPECT_EQ(text, gespeichert.str()) << "regenerate with QUARN_GOLDEN_NEU=1 and review the diff";
 }
 
 TEST(Diagrammeinstellungen, BeschaedigteDatenWerdenGelesen) {
