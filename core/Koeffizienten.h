@@ -23,7 +23,7 @@ struct TKoeffizienten {
   // Uncertainty per coefficient; only the closed-form straight line fills it.
   std::array<double, MaxKoeffizienten> Fehler{};
   // Coefficients that stay unchanged while fitting.
-  TIndexmenge Fix;
+  TIndexmenge Fix{};
 
   bool operator==(const TKoeffizienten&) const = default;
 };

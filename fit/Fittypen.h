@@ -28,7 +28,7 @@ enum : uint8_t { Absolut, Relativ, Wurzel, Individuell };
 struct TFitErgebnis {
   uint8_t Modell = 0;
   int8_t Ordnung = 0;
-  TKoeffizienten Koeffizienten;
+  TKoeffizienten Koeffizienten{};
   long double Restsumme = 0;
 };
 
@@ -40,7 +40,7 @@ struct TFitVorgabe {
   double DX = 0;             // x error
   double DY = 0;             // y error
   uint8_t Fehlerart = Fehlermodus::Absolut;
-  TIndexmenge Fix;           // coefficients held fixed
+  TIndexmenge Fix{};         // coefficients held fixed
   bool MitStartwerten = false; // use Startwerte instead of the estimate
   std::array<double, MaxKoeffizienten> Startwerte{};
   bool operator==(const TFitVorgabe&) const = default;

@@ -13,7 +13,7 @@
 
 // What the controls hold: texts as typed, boxes, list positions.
 struct TPlotfelder {
-  std::string Markierung;                                   // Edit17
+  std::string Markierung{};                                 // Edit17
   bool Verbinden = false, Beschriftung = true, Skala = true; // CheckBox1, 2, 10
   bool PunkteAus = false, Fehlerbalken = false;              // CheckBox14, 16
   uint32_t Farbe = 0x000000FF;                               // the colour dialog's colour

@@ -28,7 +28,7 @@ inline constexpr int ZusatzGitter = 2;        // bit 1: grid lines ("Linie")
 
 // The built-in default record, as the member initialisers give it.
 struct TDiagrammEinstellungen {
-  std::string Markierung;
+  std::string Markierung{};
   bool Verbinden = false;
   bool Beschriftung = true;
   bool OhneSkala = false;
@@ -40,14 +40,14 @@ struct TDiagrammEinstellungen {
   int8_t Integrationen = 0;
   int32_t KommastellenX = 3;
   int32_t KommastellenY = 3;
-  TFitVorgabe Fit;
+  TFitVorgabe Fit{};
   std::string AchseX = "X";
   std::string AchseY = "Y";
   TNamen Namen{"x", "y", "z", ""};
   bool XminAn = false, XmaxAn = false, YminAn = false, YmaxAn = false;
   double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
   uint8_t LinienAnzahl = 0;
-  std::array<TLinie, 3> Linien;
+  std::array<TLinie, 3> Linien{};
   TZahlformat Zahlformat{4, 3, false};
   TFitParameter FitParameter{10, 1000, 1e-9};
   bool Tangente = false;

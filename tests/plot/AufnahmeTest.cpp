@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <random>
+#include <tuple>
 
 namespace {
 
-struct TFall {
-  const char* name;
-  std::function<void(TPlotfelder&)> aendern;
-  std::function<bool(const TDiagrammEinstellungen&)> pruefen;
-};
-
 TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
-  const TFall faelle[] = {
+  struct { const char* name; void (*aendern)(TPlotfelder&); bool (*pruefen)(const TDiagrammEinstellungen&); }
+  const faelle[] = {
       {"Verbinden", [](auto& f) { f.Verbinden = true; }, [](auto& e) { return e.Verbinden; }},
       {"Skala aus", [](auto& f) { f.Skala = false; }, [](auto& e) { return e.OhneSkala; }},
       {"Beschriftung aus", [](auto& f) { f.Beschriftung = false; }, [](auto& e) { return !e.Beschriftung; }},
@@ -47,86 +42,48 @@ TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
        }},
       {"nur die horizontale", [](auto& f) { f.Horizontale = true; }, [](auto& e) { return e.LinienAnzahl == 1 && e.Linien[0].Art == 1; }},
   };
-  for (const TFall& fall : faelle) {
+  for (const auto& fall : faelle) {
     TPlotfelder felder;
     fall.aendern(felder);
     EXPECT_TRUE(fall.pruefen(Diagrammaufnahme(felder, TDiagrammEinstellungen{}))) << fall.name;
   }
-}
-
-TEST(Diagrammaufnahme, BehaeltWasEigeneHandlerSetzen) {
-  TDiagrammEinstellungen aktuell;
-  aktuell.Vordergrund = 5;
-  aktuell.Hintergrund = 6;
-  aktuell.Integrationen = -2;
-  aktuell.Fit.Modell = 3;
-  aktuell.KastenX = 7;
-  aktuell.KastenY = 8;
-  aktuell.Verbinden = true; // not kept: it comes from its box
-  TPlotfelder felder;
-  felder.Fix = {true, false, true, true, true}; // one entry more than the model has
-  felder.Startwerte = {"1,5", "x", "3", "4", "5", "6", "7", "8"};
+  // What handlers of their own set is kept; Verbinden is not: it comes from its box.
+  const TDiagrammEinstellungen aktuell{.Verbinden = true, .Vordergrund = 5, .Hintergrund = 6, .Integrationen = -2,
+                                       .Fit = {.Modell = 3}, .KastenX = 7, .KastenY = 8};
+  // Fix has one entry more than the model has.
+  const TPlotfelder felder{.Fix = {true, false, true, true, true}, .Startwerte = {"1,5", "x", "3", "4", "5", "6", "7", "8"}};
   const TDiagrammEinstellungen e = Diagrammaufnahme(felder, aktuell);
-  EXPECT_EQ(e.Vordergrund, 5u);
-  EXPECT_EQ(e.Hintergrund, 6u);
-  EXPECT_EQ(e.Integrationen, -2);
-  EXPECT_EQ(e.Fit.Modell, 3);
-  EXPECT_EQ(e.KastenX, 7);
-  EXPECT_EQ(e.KastenY, 8);
+  EXPECT_EQ(std::tie(e.Vordergrund, e.Hintergrund, e.Integrationen, e.Fit.Modell, e.KastenX, e.KastenY),
+            std::make_tuple(5u, 6u, -2, 3, 7.0, 8.0));
   EXPECT_FALSE(e.Verbinden);
   // Gauss has four coefficients: the fifth entry and the start values beyond d do not count.
   EXPECT_EQ(e.Fit.Startwerte, (std::array<double, 8>{1.5, 0, 3, 4, 0, 0, 0, 0}));
-  EXPECT_TRUE(e.Fit.Fix.Enthaelt(0));
-  EXPECT_FALSE(e.Fit.Fix.Enthaelt(1));
-  EXPECT_FALSE(e.Fit.Fix.Enthaelt(4));
+  EXPECT_TRUE(e.Fit.Fix.Enthaelt(0) && !e.Fit.Fix.Enthaelt(1) && !e.Fit.Fix.Enthaelt(4));
 }
 
 TEST(DiagrammBereinigt, JedesFeldInDenBereichSeinesSteuerelements) {
   const double nan = std::nan("");
-  TDiagrammEinstellungen e;
-  e.Fit.Modell = 200;
-  e.Fit.Fehlerart = 9;
-  e.Integrationen = -128;
-  e.Zeichendicke = 100;
-  e.KommastellenX = -5;
-  e.KommastellenY = 1000000;
-  e.Zahlformat = {255, 200, true};
-  e.Fit.Prozent = nan;
-  e.Fit.DX = HUGE_VAL;
-  e.TangenteX = -HUGE_VAL;
-  e.KastenX = nan;
-  e.LogBasisY = nan;
-  const TDiagrammEinstellungen b = DiagrammBereinigt(e);
-  EXPECT_EQ(b.Fit.Modell, 0);
-  EXPECT_EQ(b.Fit.Fehlerart, 0);
-  EXPECT_EQ(b.Integrationen, -9);
-  EXPECT_EQ(b.Zeichendicke, 5);
-  EXPECT_EQ(b.KommastellenX, 0);
-  EXPECT_EQ(b.KommastellenY, 99);
-  EXPECT_EQ(b.Zahlformat.Stellen, 99);
-  EXPECT_EQ(b.Zahlformat.Kommastellen, 99);
-  EXPECT_EQ(b.Fit.Prozent, 100);
-  EXPECT_EQ(b.Fit.DX, 0);
-  EXPECT_EQ(b.TangenteX, 1);
-  EXPECT_EQ(b.KastenX, 0);
-  EXPECT_EQ(b.LogBasisY, 0);
+  const TDiagrammEinstellungen kaputt{.Integrationen = -128, .KommastellenX = -5, .KommastellenY = 1000000,
+                                      .Fit = {.Modell = 200, .Prozent = nan, .DX = HUGE_VAL, .Fehlerart = 9},
+                                      .Zahlformat = {255, 200, true}, .TangenteX = -HUGE_VAL, .Zeichendicke = 100,
+                                      .KastenX = nan, .LogBasisY = nan};
+  const TDiagrammEinstellungen h = DiagrammBereinigt(kaputt);
+  EXPECT_EQ(std::tie(h.Fit.Modell, h.Fit.Fehlerart, h.Integrationen, h.Zeichendicke), std::make_tuple(0, 0, -9, 5));
+  EXPECT_EQ(std::tie(h.KommastellenX, h.KommastellenY, h.Zahlformat.Stellen, h.Zahlformat.Kommastellen),
+            std::make_tuple(0, 99, 99, 99));
+  EXPECT_EQ(std::tie(h.Fit.Prozent, h.Fit.DX, h.TangenteX, h.KastenX, h.LogBasisY), std::make_tuple(100, 0, 1, 0, 0));
   // A sound record stays as it is.
   EXPECT_EQ(DiagrammBytes(DiagrammBereinigt(TDiagrammEinstellungen{})), DiagrammBytes(TDiagrammEinstellungen{}));
-}
-
-// Any 2952 bytes read as a record and made fit for the controls stay inside every range.
-TEST(DiagrammBereinigt, ZufaelligeDatensaetze) {
+  // Any 2952 bytes read as a record and made fit for the controls stay inside every range.
   std::mt19937 zufall(2026);
   std::array<uint8_t, DiagrammGroesse> bytes{};
   for (int runde = 0; runde < 3000; ++runde) {
     for (uint8_t& b : bytes) b = static_cast<uint8_t>(zufall());
     const TDiagrammEinstellungen e = DiagrammBereinigt(DiagrammAusBytes(bytes));
-    ASSERT_LE(e.Fit.Modell, 17);
-    ASSERT_LE(e.Fit.Fehlerart, 3);
-    ASSERT_TRUE(e.Integrationen >= -9 && e.Integrationen <= 9);
-    ASSERT_TRUE(e.Zeichendicke >= -5 && e.Zeichendicke <= 5);
-    ASSERT_TRUE(e.KommastellenX >= 0 && e.KommastellenX <= 99 && e.KommastellenY >= 0 && e.KommastellenY <= 99);
-    ASSERT_TRUE(e.Zahlformat.Stellen <= 99 && e.Zahlformat.Kommastellen <= 99);
+    ASSERT_TRUE(e.Fit.Modell <= 17 && e.Fit.Fehlerart <= 3 && e.Integrationen >= -9 && e.Integrationen <= 9 &&
+                e.Zeichendicke >= -5 && e.Zeichendicke <= 5 && e.Zahlformat.Stellen <= 99 && e.Zahlformat.Kommastellen <= 99)
+        << runde;
+    ASSERT_TRUE(e.KommastellenX >= 0 && e.KommastellenX <= 99 && e.KommastellenY >= 0 && e.KommastellenY <= 99) << runde;
     for (const double w : {e.Fit.Prozent, e.Fit.DX, e.Fit.DY, e.TangenteX, e.KastenX, e.KastenY, e.LogBasisX, e.LogBasisY})
       ASSERT_TRUE(std::isfinite(w));
     // The cleaned record is stored and read back unchanged.
@@ -135,12 +92,11 @@ TEST(DiagrammBereinigt, ZufaelligeDatensaetze) {
 }
 
 TEST(PlotspalteLesen, NormalisiertNurWasSichAendert) {
-  TStringListe zeilen = {"1.5", "", "3", "x", "-2,5"};
+  TStringListe zeilen = {"1.5", "", "3", "x", "-2,5"}, leer;
   const TPlotspalte s = PlotspalteLesen(zeilen);
   EXPECT_EQ(zeilen, (TStringListe{"1,5", "0", "3", "x", "-2,5"}));
   EXPECT_EQ(s.Werte, (TVektor{1.5, 0, 3, 0, -2.5}));
   EXPECT_EQ(s.Geaendert, (std::vector<std::size_t>{0, 1}));
-  TStringListe leer;
   EXPECT_TRUE(PlotspalteLesen(leer).Werte.empty());
 }
 

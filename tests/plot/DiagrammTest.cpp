@@ -16,15 +16,13 @@
 #include <functional>
 #include <limits>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
 using TAufrufe = std::vector<std::string>;
 
-struct TZeichnung {
-  TAufrufe aufrufe;
-  TAbbildung a;
-};
+struct TZeichnung { TAufrufe aufrufe; TAbbildung a; };
 
 TZeichnung Zeichnen(const TVektor& x, const TVektor& y, const TDiagrammEinstellungen& r, const TVektor& dx = {},
                     const TVektor& dy = {}, int breite = 697, int hoehe = 409) {
@@ -40,221 +38,123 @@ long Anzahl(const TAufrufe& a, const std::string& anfang) {
 }
 
 // No labels, and the tracer cross outside the image (far values would land on the edge of
-// the plot area, where the cross is drawn).
-TDiagrammEinstellungen Schlicht() {
-  TDiagrammEinstellungen r;
-  r.Beschriftung = false;
-  r.KastenX = -1000;
+// the plot area, where the cross is drawn); then the changes of a case.
+TDiagrammEinstellungen Schlicht(const std::function<void(TDiagrammEinstellungen&)>& aendern = {}) {
+  TDiagrammEinstellungen r{.Beschriftung = false, .KastenX = -1000};
+  if (aendern) aendern(r);
   return r;
 }
 
-TEST(DiagrammZeichnen, LeereDatenZeichnenNichts) {
-  const TZeichnung z = Zeichnen({}, {1}, TDiagrammEinstellungen{});
-  EXPECT_TRUE(z.aufrufe.empty());
-  EXPECT_EQ(z.a.Breite, 0);
-  EXPECT_EQ(z.a.RandLinks, 0);
-}
+// A drawing and what it shows: calls it contains (mit) and does not contain (ohne), and how
+// many calls begin with a text (anzahl).
+using TAnzahlen = std::vector<std::pair<std::string, long>>;
+struct TSzene { const char* name; TDiagrammEinstellungen r; TVektor x, y, dx, dy; TAufrufe mit, ohne; TAnzahlen anzahl; };
 
-TEST(DiagrammZeichnen, HintergrundRaenderUndEinzelnerPunkt) {
-  TDiagrammEinstellungen r;
-  const TZeichnung z = Zeichnen({2}, {3}, r);
-  ASSERT_GE(z.aufrufe.size(), 3u);
-  EXPECT_EQ(z.aufrufe[0], "Pinsel FFFFFF");
-  EXPECT_EQ(z.aufrufe[1], "Fuellen 0 0 697 409");
-  EXPECT_EQ(z.aufrufe[2], "Stift 000000 1 solid");
-  EXPECT_EQ(z.a.RandLinks, 120);
-  EXPECT_EQ(z.a.Feldbreite, 557);
-  EXPECT_EQ(z.a.Feldhoehe, 269);
-  // The single point sits at the lower left corner; the even scheme draws no ticks.
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Rechteck 116 285 125 294"));
-  // Mark, both titles and the cross's two lines: with a single point every position is the
-  // corner, the cross's too.
-  EXPECT_EQ(Anzahl(z.aufrufe, "Text"), 5);
-  TDiagrammEinstellungen fest = r;
-  fest.Zusatz = 0;
-  const TZeichnung f = Zeichnen({2}, {3}, fest);
-  EXPECT_EQ(Anzahl(f.aufrufe, "Text"), 5 + 16);
-  EXPECT_EQ(Anzahl(f.aufrufe, "Text 40 "), 8); // the eight y labels, all "3,000"
-  EXPECT_TRUE(Enthaelt(f.aufrufe, "Text 40 283 3,000"));
-  EXPECT_TRUE(Enthaelt(f.aufrufe, "Text 662 349 2,000"));
-}
-
-TEST(DiagrammZeichnen, PunktgroessenUndSchmaleBilder) {
-  TDiagrammEinstellungen r = Schlicht();
-  const std::pair<int8_t, std::string> faelle[] = {
-      {-5, "Rechteck 34 363 47 376"}, {0, "Rechteck 36 365 45 374"}, {5, "Rechteck 38 367 43 372"}};
-  for (const auto& [dicke, rechteck] : faelle) {
-    r.Zeichendicke = dicke;
-    EXPECT_TRUE(Enthaelt(Zeichnen({1}, {1}, r).aufrufe, rechteck)) << int(dicke);
-  }
-  const TZeichnung schmal = Zeichnen({1, 2}, {1, 2}, Schlicht(), {}, {}, 60, 100);
-  EXPECT_EQ(schmal.aufrufe, (TAufrufe{"Pinsel FFFFFF", "Fuellen 0 0 60 100", "Stift 000000 1 solid"}));
-}
-
-TEST(DiagrammZeichnen, XLaengerAlsYUndSortierung) {
-  TDiagrammEinstellungen r = Schlicht();
-  r.Verbinden = true;
-  const TZeichnung z = Zeichnen({3, 1, 2, 100}, {30, 10, 20}, r);
-  EXPECT_EQ(Anzahl(z.aufrufe, "Rechteck"), 3);
-  EXPECT_EQ(z.a.Xmax, 100); // the limits still take every x
-  // Sorted by x: the connecting line runs from x = 1 over 2 to 3.
-  const auto erstes = std::find_if(z.aufrufe.begin(), z.aufrufe.end(),
-                                   [](const std::string& s) { return s.rfind("Rechteck", 0) == 0; });
-  EXPECT_EQ(*erstes, "Rechteck 36 365 45 374");
-  EXPECT_EQ(Anzahl(z.aufrufe, "LinieZu"), 2);
-}
-
-TEST(DiagrammZeichnen, WinzigerBereichOhneEndloseStriche) {
-  const TZeichnung z = Zeichnen({0, 1e-323}, {0, 1e-323}, TDiagrammEinstellungen{});
-  EXPECT_LT(z.aufrufe.size(), 100u);
-}
-
-TEST(DiagrammZeichnen, EinzelfehlerBleibenBeiIhrenPunkten) {
-  TDiagrammEinstellungen r = Schlicht();
-  r.Fehlerbalken = true;
-  r.Fit.Fehlerart = 3;
-  r.Fit.DX = 1;
-  // Sorting puts x = 1 first; the error 5 belongs to x = 3 (pixel 677), x = 1 has none.
-  const TZeichnung z = Zeichnen({3, 1}, {1, 2}, r, {5});
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "BewegeZu 677 369"));
-  EXPECT_EQ(Anzahl(z.aufrufe, "LinieZu"), 3);
-}
-
-TEST(DiagrammZeichnen, Fehlerbalken) {
-  TDiagrammEinstellungen r = Schlicht();
-  r.Fehlerbalken = true;
-  r.Fit.Fehlerart = 3;
-  r.Fit.DY = 2;
-  const TVektor x = {0, 10}, y = {0, 10};
-  const TZeichnung z = Zeichnen(x, y, r, {5, 5}, {1, 0.5});
-  // Point (10, 10) at (677, 20): half-width 0,5·2 = 1 in y, 349 pixels per 10.
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "BewegeZu 677 55"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "LinieZu 677 -15"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "BewegeZu 674 55"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "LinieZu 681 55"));
-  EXPECT_FALSE(Enthaelt(z.aufrufe, "LinieZu 697 20")); // dX = 0: no horizontal bars
-  // "Relativ in %" with a negative value gives no bar.
-  TDiagrammEinstellungen relativ = Schlicht();
-  relativ.Fehlerbalken = true;
-  relativ.Fit.Fehlerart = 1;
-  relativ.Fit.DY = 10;
-  const TZeichnung n = Zeichnen({0, 10}, {-5, 5}, relativ);
-  EXPECT_EQ(Anzahl(n.aufrufe, "LinieZu"), 3); // one bar with its two caps
-}
-
-TEST(DiagrammZeichnen, FitKurveFormelUndKasten) {
-  TDiagrammEinstellungen r = Schlicht();
-  r.Fit.Modell = 1;
-  r.PunkteAus = true;
-  const TVektor x = {0, 1, 2, 3}, y = {1, 3, 5, 7};
-  const TZeichnung z = Zeichnen(x, y, r);
-  EXPECT_EQ(Anzahl(z.aufrufe, "Rechteck"), 0);
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Stift 0000FF 2 solid")); // the curve in the point colour
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "BewegeZu 40 369"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "LinieZu 677 20"));
-  // Tangent on, formula off, box off: the fit's formula under the plot area.
-  r.Tangente = true;
-  r.Kasten = false;
-  const TZeichnung t = Zeichnen(x, y, r);
-  EXPECT_EQ(Anzahl(t.aufrufe, "Text"), 1);
-  EXPECT_TRUE(Enthaelt(t.aufrufe, "Text 304 379 y = +1,000 +2,000x"));
-  // Formula and box: the box at the box position, no tracer cross.
-  r.Tangente = false;
-  r.Formel = true;
-  r.Kasten = true;
-  r.KastenX = 1;
-  r.KastenY = 5;
-  const TZeichnung k = Zeichnen(x, y, r);
-  EXPECT_EQ(Anzahl(k.aufrufe, "Rechteck"), 1);
-  EXPECT_TRUE(Enthaelt(k.aufrufe, "Text 252 136 y = b + a * x"));
-  EXPECT_TRUE(Enthaelt(k.aufrufe, "Text 252 172 q² = 0,000"));
-  EXPECT_FALSE(Enthaelt(k.aufrufe, "LinieZu 257 136"));
-}
-
-TEST(DiagrammZeichnen, KreuzNurImBild) {
-  TDiagrammEinstellungen r = Schlicht();
-  r.KastenX = 1;
-  r.KastenY = 1;
-  const TZeichnung z = Zeichnen({0, 2}, {0, 2}, r);
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Schrift Georgia 8"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "BewegeZu 354 195"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "LinieZu 363 195"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Text 366 203 x = 1,000"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Text 366 215 y = 1,000"));
-  r.KastenX = 1000;
-  EXPECT_EQ(Anzahl(Zeichnen({0, 2}, {0, 2}, r).aufrufe, "Text"), 0);
-}
-
-TEST(DiagrammZeichnen, MarkierungslinienUndSchnittpunkte) {
-  TDiagrammEinstellungen r;
-  r.OhneSkala = true;
-  r.Fit.Modell = 1;
-  r.LinienAnzahl = 2;
-  r.Linien[0] = {0, 1, "x", true};
-  r.Linien[1] = {1, 5, "y", true};
-  const TVektor x = {0, 1, 2, 3}, y = {1, 3, 5, 7};
-  const TZeichnung z = Zeichnen(x, y, r);
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Stift 000000 1 dash"));
-  // Both given lines and both cut lines (the fourth beyond the three slots).
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Text 303 363 x"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Text 40 104 y"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Text 40 193 y = 3,000"));
-  EXPECT_TRUE(Enthaelt(z.aufrufe, "Text 464 363 x = 2,000"));
-  r.Linien[0].Wert = 99; // outside [Xmin, Xmax]: neither line nor text
-  const TZeichnung aussen = Zeichnen(x, y, r);
-  EXPECT_FALSE(Enthaelt(aussen.aufrufe, "Text 303 363 x"));
-  // A damaged record with 200 lines draws the three there are.
-  r.LinienAnzahl = 200;
-  r.Fit.Modell = 0;
-  EXPECT_EQ(Anzahl(Zeichnen(x, y, r).aufrufe, "Text 40 104 y"), 1);
-}
-
-TEST(DiagrammZeichnen, UmformungenUndFehler) {
-  TDiagrammEinstellungen r = Schlicht();
-  r.Integrationen = -1;
-  const TZeichnung d = Zeichnen({0, 1, 2, 3}, {0, 1, 4, 9}, r);
-  EXPECT_EQ(d.a.Ymin, 1); // the derivative 1, 1, 3, 5
-  EXPECT_EQ(d.a.Ymax, 5);
-  TDiagrammEinstellungen lg = Schlicht();
-  lg.LogBasisX = 10;
-  const TZeichnung l = Zeichnen({-1, 100}, {1, 2}, lg);
-  EXPECT_EQ(l.a.Xmin, -4);
-  EXPECT_EQ(l.a.Xmax, 2);
-  TDiagrammEinstellungen v = Schlicht();
-  v.Variation = true;
-  const TZeichnung s = Zeichnen({1, 2}, {1000, 2000}, v);
-  EXPECT_EQ(s.a.Xmax, 2000);
-  EXPECT_EQ(s.a.Ymax, 2);
-  TDiagrammEinstellungen f = Schlicht();
-  f.Fit.Modell = 1;
-  TAufzeichnendeLeinwand leinwand(697, 409);
-  EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 1}, TVektor{1, 2}, {}, {}, f); }), DivisionDurchNull);
-  EXPECT_EQ(leinwand.Aufrufe[1], "Fuellen 0 0 697 409");
-  // q² of no points is 0/0: the drawing ends with that fault.
-  TDiagrammEinstellungen kasten = Schlicht();
-  kasten.Fit.Modell = 3;
-  kasten.Formel = kasten.Kasten = kasten.Chi = true;
-  EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 2, 3}, TVektor{}, {}, {}, kasten); }), Ungueltig);
-}
-
-TEST(DiagrammZeichnen, NichtEndlicheWerteUndVielePunkte) {
+TEST(DiagrammZeichnen, Szenen) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
-  TDiagrammEinstellungen r;
-  r.Fehlerbalken = true;
-  r.Fit.DY = 1;
-  const TZeichnung z = Zeichnen({nan, 1, inf, 1e308}, {1, nan, -inf, 2}, r);
-  EXPECT_EQ(Anzahl(z.aufrufe, "Rechteck"), 4);
+  const TVektor x4 = {0, 1, 2, 3}, y4 = {1, 3, 5, 7};
+  const auto dicke = [](int8_t d) { return Schlicht([=](auto& e) { e.Zeichendicke = d; }); };
+  const auto einzeln = [](double dx, double dy) {
+    return Schlicht([=](auto& e) { e.Fehlerbalken = true; e.Fit.Fehlerart = 3; e.Fit.DX = dx; e.Fit.DY = dy; });
+  };
+  const auto linien = [](double wert, uint8_t anzahl, uint8_t modell) -> TDiagrammEinstellungen {
+    return {.OhneSkala = true, .Fit = {.Modell = modell}, .LinienAnzahl = anzahl,
+            .Linien = {TLinie{0, wert, "x", true}, TLinie{1, 5, "y", true}}};
+  };
+  const TSzene szenen[] = {
+      // The single point sits at the lower left corner; the even scheme draws no ticks. Mark,
+      // both titles and the cross's two lines: with a single point every position is the
+      // corner, the cross's too.
+      {"ein Punkt", {}, {2}, {3}, {}, {}, {"Rechteck 116 285 125 294"}, {}, {{"Text", 5}}},
+      // Fixed ticks: the eight y labels, all "3,000".
+      {"ein Punkt, feste Striche", {.Zusatz = 0}, {2}, {3}, {}, {}, {"Text 40 283 3,000", "Text 662 349 2,000"}, {},
+       {{"Text", 5 + 16}, {"Text 40 ", 8}}},
+      {"Dicke -5", dicke(-5), {1}, {1}, {}, {}, {"Rechteck 34 363 47 376"}, {}, {}},
+      {"Dicke 0", dicke(0), {1}, {1}, {}, {}, {"Rechteck 36 365 45 374"}, {}, {}},
+      {"Dicke 5", dicke(5), {1}, {1}, {}, {}, {"Rechteck 38 367 43 372"}, {}, {}},
+      // Point (10, 10) at (677, 20): half-width 0,5·2 = 1 in y, 349 pixels per 10. dX = 0: no
+      // horizontal bars.
+      {"Fehlerbalken", einzeln(0, 2), {0, 10}, {0, 10}, {5, 5}, {1, 0.5},
+       {"BewegeZu 677 55", "LinieZu 677 -15", "BewegeZu 674 55", "LinieZu 681 55"}, {"LinieZu 697 20"}, {}},
+      // Sorting puts x = 1 first; the error 5 belongs to x = 3 (pixel 677), x = 1 has none.
+      {"Einzelfehler", einzeln(1, 0), {3, 1}, {1, 2}, {5}, {}, {"BewegeZu 677 369"}, {}, {{"LinieZu", 3}}},
+      // "Relativ in %" with a negative value gives no bar: one bar with its two caps.
+      {"relativ", Schlicht([](auto& e) { e.Fehlerbalken = true; e.Fit.Fehlerart = 1; e.Fit.DY = 10; }), {0, 10},
+       {-5, 5}, {}, {}, {}, {}, {{"LinieZu", 3}}},
+      // The curve in the point colour.
+      {"Kurve", Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = true; }), x4, y4, {}, {},
+       {"Stift 0000FF 2 solid", "BewegeZu 40 369", "LinieZu 677 20"}, {}, {{"Rechteck", 0}}},
+      // Tangent on, formula off, box off: the fit's formula under the plot area.
+      {"Formel", Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = e.Tangente = true; e.Kasten = false; }), x4, y4,
+       {}, {}, {"Text 304 379 y = +1,000 +2,000x"}, {}, {{"Text", 1}}},
+      // Formula and box: the box at the box position, no tracer cross.
+      {"Kasten",
+       Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = e.Formel = e.Kasten = true; e.KastenX = 1; e.KastenY = 5; }),
+       x4, y4, {}, {}, {"Text 252 136 y = b + a * x", "Text 252 172 q² = 0,000"}, {"LinieZu 257 136"}, {{"Rechteck", 1}}},
+      {"Kreuz", Schlicht([](auto& e) { e.KastenX = 1; e.KastenY = 1; }), {0, 2}, {0, 2}, {}, {}, {"Schrift Georgia 8",
+       "BewegeZu 354 195", "LinieZu 363 195", "Text 366 203 x = 1,000", "Text 366 215 y = 1,000"}, {}, {}},
+      {"Kreuz außerhalb", Schlicht([](auto& e) { e.KastenX = 1000; e.KastenY = 1; }), {0, 2}, {0, 2}, {}, {}, {}, {},
+       {{"Text", 0}}},
+      // Both given lines and both cut lines (the fourth beyond the three slots).
+      {"Linien", linien(1, 2, 1), x4, y4, {}, {}, {"Stift 000000 1 dash", "Text 303 363 x", "Text 40 104 y",
+       "Text 40 193 y = 3,000", "Text 464 363 x = 2,000"}, {}, {}},
+      // Outside [Xmin, Xmax]: neither line nor text. A damaged record with 200 lines draws the
+      // three there are.
+      {"Linie außerhalb", linien(99, 2, 1), x4, y4, {}, {}, {}, {"Text 303 363 x"}, {}},
+      {"200 Linien", linien(99, 200, 0), x4, y4, {}, {}, {}, {}, {{"Text 40 104 y", 1}}},
+      {"nicht endlich", {.Fehlerbalken = true, .Fit = {.DY = 1}}, {nan, 1, inf, 1e308}, {1, nan, -inf, 2}, {}, {}, {},
+       {}, {{"Rechteck", 4}}},
+  };
+  for (const TSzene& s : szenen) {
+    const TAufrufe a = Zeichnen(s.x, s.y, s.r, s.dx, s.dy).aufrufe;
+    for (const std::string& z : s.mit) EXPECT_TRUE(Enthaelt(a, z)) << s.name << ": " << z;
+    for (const auto& [anfang, n] : s.anzahl) EXPECT_EQ(Anzahl(a, anfang), n) << s.name << ": " << anfang;
+    for (const std::string& z : s.ohne) EXPECT_FALSE(Enthaelt(a, z)) << s.name << ": " << z;
+  }
+}
+
+TEST(DiagrammZeichnen, HintergrundSortierungUndGrenzen) {
+  // Nothing without x; nothing but the background where the plot area has no room.
+  const TZeichnung leer = Zeichnen({}, {1}, {});
+  EXPECT_EQ((std::tuple<std::size_t, int, int>{leer.aufrufe.size(), leer.a.Breite, leer.a.RandLinks}), (std::tuple{0u, 0, 0}));
+  EXPECT_EQ(Zeichnen({1, 2}, {1, 2}, Schlicht(), {}, {}, 60, 100).aufrufe,
+            (TAufrufe{"Pinsel FFFFFF", "Fuellen 0 0 60 100", "Stift 000000 1 solid"}));
+  // x longer than y: three points, but the limits take every x. Sorted by x, the first point
+  // is x = 1, and the connecting line runs from it over 2 to 3.
+  const TZeichnung z = Zeichnen({3, 1, 2, 100}, {30, 10, 20}, Schlicht([](auto& e) { e.Verbinden = true; }));
+  EXPECT_EQ(Anzahl(z.aufrufe, "Rechteck"), 3);
+  EXPECT_EQ(z.a.Xmax, 100);
+  const auto erstes = [](const std::string& s) { return s.rfind("Rechteck", 0) == 0; };
+  EXPECT_EQ(*std::find_if(z.aufrufe.begin(), z.aufrufe.end(), erstes), "Rechteck 36 365 45 374");
+  EXPECT_EQ(Anzahl(z.aufrufe, "LinieZu"), 2);
+  EXPECT_LT(Zeichnen({0, 1e-323}, {0, 1e-323}, {}).aufrufe.size(), 100u); // a tiny range, no endless ticks
   TVektor x(1000000), y(1000000);
   for (std::size_t i = 0; i < x.size(); ++i) {
     x[i] = static_cast<double>(i);
     y[i] = std::sin(i * 0.001);
   }
   TAufzeichnendeLeinwand l(697, 409);
-  const TAbbildung a = DiagrammZeichnen(l, x, y, {}, {}, Schlicht());
-  EXPECT_EQ(a.Xmax, 999999);
+  EXPECT_EQ(DiagrammZeichnen(l, x, y, {}, {}, Schlicht()).Xmax, 999999);
+  // The background first.
+  const TAufrufe a = Zeichnen({2}, {3}, {}).aufrufe;
+  ASSERT_GE(a.size(), 3u);
+  EXPECT_EQ(TAufrufe(a.begin(), a.begin() + 3), (TAufrufe{"Pinsel FFFFFF", "Fuellen 0 0 697 409", "Stift 000000 1 solid"}));
 }
 
-TEST(DiagrammZeichnen, BeschaedigterDatensatz) {
+TEST(DiagrammZeichnen, UmformungenFehlerUndBeschaedigterDatensatz) {
+  const TAbbildung d = Zeichnen({0, 1, 2, 3}, {0, 1, 4, 9}, Schlicht([](auto& e) { e.Integrationen = -1; })).a;
+  EXPECT_EQ((std::pair{d.Ymin, d.Ymax}), (std::pair{1.0, 5.0})); // the derivative 1, 1, 3, 5
+  const TAbbildung l = Zeichnen({-1, 100}, {1, 2}, Schlicht([](auto& e) { e.LogBasisX = 10; })).a;
+  EXPECT_EQ((std::pair{l.Xmin, l.Xmax}), (std::pair{-4.0, 2.0}));
+  const TAbbildung s = Zeichnen({1, 2}, {1000, 2000}, Schlicht([](auto& e) { e.Variation = true; })).a;
+  EXPECT_EQ((std::pair{s.Xmax, s.Ymax}), (std::pair{2000.0, 2.0}));
+  TAufzeichnendeLeinwand leinwand(697, 409);
+  const auto gerade = Schlicht([](auto& e) { e.Fit.Modell = 1; });
+  EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 1}, TVektor{1, 2}, {}, {}, gerade); }), DivisionDurchNull);
+  EXPECT_EQ(leinwand.Aufrufe[1], "Fuellen 0 0 697 409");
+  // q² of no points is 0/0: the drawing ends with that fault.
+  const auto kasten = Schlicht([](auto& e) { e.Fit.Modell = 3; e.Formel = e.Kasten = e.Chi = true; });
+  EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 2, 3}, TVektor{}, {}, {}, kasten); }), Ungueltig);
   std::array<uint8_t, DiagrammGroesse> bytes;
   bytes.fill(0xFF); // NaN limits with every override on, 255 marker lines, Zeichendicke -1 …
   TDiagrammEinstellungen r = DiagrammAusBytes(bytes);
@@ -268,45 +168,23 @@ TEST(DiagrammZeichnen, BeschaedigterDatensatz) {
 }
 
 TEST(DiagrammZeichnen, GanzesDiagrammWieAufgezeichnet) {
-  TDiagrammEinstellungen r;
-  r.Markierung = "Messung 1";
-  r.AchseX = "Zeit";
-  r.AchseY = "Weg";
-  r.Verbinden = true;
-  r.Fehlerbalken = true;
-  r.Fit.Modell = 5;
-  r.Fit.DY = 0.5;
-  r.Tangente = true;
-  r.TangenteX = 2;
-  r.Formel = true;
-  r.KastenX = 0.5;
-  r.KastenY = 8;
-  r.LinienAnzahl = 1;
+  TDiagrammEinstellungen r{.Markierung = "Messung 1", .Verbinden = true, .Fehlerbalken = true,
+                           .Fit = {.Modell = 5, .DY = 0.5}, .AchseX = "Zeit", .AchseY = "Weg", .LinienAnzahl = 1,
+                           .Tangente = true, .TangenteX = 2, .Formel = true, .KastenX = 0.5, .KastenY = 8};
   r.Linien[0] = {0, 2.5, "Mitte", true};
-  const TVektor x = {0, 1, 2, 3, 4}, y = {1, 2.2, 4.8, 10.1, 17};
-  const TZeichnung z = Zeichnen(x, y, r);
   std::ostringstream text;
-  for (const std::string& zeile : z.aufrufe) text << zeile << '\n';
+  for (const std::string& zeile : Zeichnen({0, 1, 2, 3, 4}, {1, 2.2, 4.8, 10.1, 17}, r).aufrufe) text << zeile << '\n';
   const std::string pfad = std::string(QUARN_GOLDEN) + "/ganzes_diagramm.txt";
   if (std::getenv("QUARN_GOLDEN_NEU")) std::ofstream(pfad) << text.str();
-  std::ifstream datei(pfad);
   std::stringstream gespeichert;
-  gespeichert << datei.rdbuf();
+  gespeichert << std::ifstream(pfad).rdbuf();
   EXPECT_EQ(text.str(), gespeichert.str()) << "regenerate with QUARN_GOLDEN_NEU=1 and review the diff";
 }
-
-} // namespace
-
-namespace {
 
 // The drawing's own fit stands in for a fit of the raw points exactly when it is one.
 TEST(DiagrammZeichnen, RohfitNurOhneUmformung) {
   const TVektor x = {1, 2, 3, 4, 5, 6}, y = {1, 3, 7, 8, 4, 2};
-  struct {
-    const char* name;
-    std::function<void(TDiagrammEinstellungen&)> aendern;
-    bool roh;
-  } const faelle[] = {
+  const std::tuple<const char*, std::function<void(TDiagrammEinstellungen&)>, bool> faelle[] = {
       {"Gerade", [](auto& r) { r.Fit.Modell = 1; }, true},
       {"Gauss", [](auto& r) { r.Fit.Modell = 3; }, true},
       {"ohne Fit", [](auto& r) { r.Fit.Modell = 0; }, false},
@@ -315,20 +193,17 @@ TEST(DiagrammZeichnen, RohfitNurOhneUmformung) {
       {"integriert", [](auto& r) { r.Fit.Modell = 1; r.Integrationen = 1; }, false},
       {"Ausreisser", [](auto& r) { r.Fit.Modell = 1; r.Fit.Ausreisser = true; r.Fit.Prozent = 50; }, false},
   };
-  for (const auto& f : faelle) {
-    TDiagrammEinstellungen r = Schlicht();
-    f.aendern(r);
+  for (const auto& [name, aendern, roh] : faelle) {
+    const TDiagrammEinstellungen r = Schlicht(aendern);
     TAufzeichnendeLeinwand l(697, 409);
     std::optional<TGezeichneterFit> gezeichnet;
     DiagrammZeichnen(l, x, y, {}, {}, r, &gezeichnet);
-    ASSERT_EQ(gezeichnet.has_value(), r.Fit.Modell != 0) << f.name;
-    ASSERT_EQ(gezeichnet && gezeichnet->Roh, f.roh) << f.name;
-    if (!f.roh) continue;
-    const TFitErgebnis* rohfit = &gezeichnet->Ergebnis;
+    ASSERT_EQ(gezeichnet.has_value(), r.Fit.Modell != 0) << name;
+    ASSERT_EQ(gezeichnet && gezeichnet->Roh, roh) << name;
+    if (!roh) continue;
     const TFitErgebnis direkt = Fit(x, y, r.Fit, r.FitParameter);
-    EXPECT_EQ(rohfit->Modell, direkt.Modell) << f.name;
-    EXPECT_EQ(rohfit->Koeffizienten.Werte, direkt.Koeffizienten.Werte) << f.name;
-    EXPECT_EQ(rohfit->Koeffizienten.Fehler, direkt.Koeffizienten.Fehler) << f.name;
+    EXPECT_EQ(gezeichnet->Ergebnis.Modell, direkt.Modell) << name;
+    EXPECT_EQ(gezeichnet->Ergebnis.Koeffizienten, direkt.Koeffizienten) << name;
   }
 }
 

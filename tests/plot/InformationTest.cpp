@@ -9,54 +9,22 @@
 
 namespace {
 
-TDiagrammEinstellungen Einstellungen() {
-  TDiagrammEinstellungen e;
-  e.Zahlformat = {4, 4, false};
-  e.Fit.Modell = 1;
-  return e;
-}
+const TDiagrammEinstellungen Einstellungen{.Fit = {.Modell = 1}, .Zahlformat = {4, 4, false}};
 
 // Model 1 is y = b + a·x.
-TFitErgebnis Gerade(double a, double b) {
-  TFitErgebnis f;
-  f.Modell = 1;
-  f.Koeffizienten.Werte[0] = a;
-  f.Koeffizienten.Werte[1] = b;
-  return f;
-}
+TFitErgebnis Gerade(double a, double b) { return {.Modell = 1, .Koeffizienten = {.Werte = {a, b}}}; }
 
 std::map<int, std::string> AlsTabelle(const TInfofuellung& f) { return {f.Texte.begin(), f.Texte.end()}; }
 
-struct TFall {
-  const char* name;
-  TVektor x, y;
-  std::map<int, std::string> erwartet; // a selection of the labels
-  std::vector<int> fehlen;             // labels the fill does not reach
-  bool abgebrochen;
-};
-
 TEST(Infotexte, FuellenUndAbbrechen) {
-  const TFall faelle[] = {
-      {"Gerade durch fünf Punkte",
-       {1, 2, 3, 4, 5},
-       {2, 4, 6, 8, 10},
-       {{2, "5"},
-        {7, "1,0000 < X < 5,0000"},
-        {8, "2,0000 < Y < 10,0000"},
-        {13, "X = 15,0000"},
-        {14, "Y = 30,0000"},
-        {16, "X = 3,0000"},
-        {17, "Y = 6,0000"},
-        {28, "X = 2,6052"},
-        {19, "1,0000"},
-        {21, "dX² = 2,0000"},
-        {22, "dY² = 8,0000"},
-        {24, "dX = 1,4142"},
-        {6, "y = +2,0000x"},
-        {4, "0,0000"},
-        {34, "0,0000"}},
-       {},
-       false},
+  // Name, points, a selection of the labels, labels the fill does not reach, whether it stops.
+  struct { const char* name; TVektor x, y; std::map<int, std::string> erwartet; std::vector<int> fehlen; bool abgebrochen; }
+  const faelle[] = {
+      {"Gerade durch fünf Punkte", {1, 2, 3, 4, 5}, {2, 4, 6, 8, 10},
+       {{2, "5"}, {7, "1,0000 < X < 5,0000"}, {8, "2,0000 < Y < 10,0000"}, {13, "X = 15,0000"}, {14, "Y = 30,0000"},
+        {16, "X = 3,0000"}, {17, "Y = 6,0000"}, {28, "X = 2,6052"}, {19, "1,0000"}, {21, "dX² = 2,0000"},
+        {22, "dY² = 8,0000"}, {24, "dX = 1,4142"}, {6, "y = +2,0000x"}, {4, "0,0000"}, {34, "0,0000"}},
+       {}, false},
       {"leere x-Spalte", {}, {1, 2}, {{2, "0"}, {4, "0,0000"}, {6, "y = +2,0000x"}}, {34, 7, 13, 32}, true},
       {"leere y-Spalte", {1, 2}, {}, {{2, "0"}, {4, "0,0000"}}, {34, 7, 32}, true},
       {"eine Null in x", {0, 2}, {0, 4}, {{28, "X = 0,0000"}, {29, "Y = 0,0000"}}, {}, false},
@@ -70,27 +38,23 @@ TEST(Infotexte, FuellenUndAbbrechen) {
       {"Fehler nach den Mittelwerten", {1e308, -1e308}, {1, 2}, {{16, "X = 0,0000"}, {28, "X = ?"}}, {19, 21, 32},
        true},
   };
-  for (const TFall& f : faelle) {
-    const TInfofuellung r = Infotexte(f.x, f.y, Gerade(2, 0), Einstellungen());
+  for (const auto& f : faelle) {
+    const TInfofuellung r = Infotexte(f.x, f.y, Gerade(2, 0), Einstellungen);
     const auto texte = AlsTabelle(r);
     EXPECT_EQ(r.Abgebrochen, f.abgebrochen) << f.name;
     for (const auto& [label, text] : f.erwartet) EXPECT_EQ(texte.count(label) ? texte.at(label) : "<fehlt>", text) << f.name << " Label" << label;
     for (const int label : f.fehlen) EXPECT_EQ(texte.count(label), 0u) << f.name << " Label" << label;
   }
-}
-
-TEST(Infotexte, ReihenfolgeDerLabels) {
-  const TInfofuellung r = Infotexte(TVektor{1, 2}, TVektor{3, 4}, Gerade(1, 1), Einstellungen());
+  // The order in which the labels are filled.
   std::vector<int> reihenfolge;
-  for (const auto& [label, text] : r.Texte) reihenfolge.push_back(label);
+  for (const auto& [label, text] : Infotexte(TVektor{1, 2}, TVektor{3, 4}, Gerade(1, 1), Einstellungen).Texte)
+    reihenfolge.push_back(label);
   EXPECT_EQ(reihenfolge, (std::vector<int>{2, 6, 4, 34, 7, 8, 13, 14, 16, 17, 28, 29, 19, 21, 22, 24, 25, 32}));
 }
 
 TEST(Infotexte, NamenUndChiQuadratAusDenEinstellungen) {
-  TDiagrammEinstellungen e = Einstellungen();
-  e.AchseX = "Zeit";
-  e.Namen.X = "t";
-  e.Fit.DY = 0.5;
+  const TDiagrammEinstellungen e{.Fit = {.Modell = 1, .DY = 0.5}, .AchseX = "Zeit", .Namen = {"t", "y", "z", ""},
+                                 .Zahlformat = {4, 4, false}};
   const auto texte = AlsTabelle(Infotexte(TVektor{0, 1}, TVektor{1, 4}, Gerade(2, 0), e));
   EXPECT_EQ(texte.at(7), "0,0000 < Zeit < 1,0000");
   EXPECT_EQ(texte.at(21), "dZeit² = 0,2500");
