@@ -4,77 +4,111 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
 namespace {
 
 using Geaendert = std::array<bool, 4>;
 
+const TStringListe KeineDatenEins = {"Keine Daten in der ersten Spalte vorhanden"};
+const TStringListe KeineDatenZwei = {
+    "In der ersten und zweiten Spalte müssen Daten vorhanden sein"};
+
 TEST(OperationAusfuehren, FehlendeDatenMeldenUndLassenDieAusgabeStehen) {
   TSpaltenModell m = Modell({});
   m.Spalte(3) = {"alt"};
-  EXPECT_EQ(Ausfuehren(m, 3), "");
-  EXPECT_EQ(m.Meldungen, TStringListe{KeineDatenErsteSpalte});
-  EXPECT_EQ(m.Spalte(3), TStringListe{"alt"});
-
-  TSpaltenModell integration = Modell({"1", "2"});
-  Ausfuehren(integration, 15);
-  EXPECT_EQ(integration.Meldungen, TStringListe{KeineDatenBeideSpalten});
+  EXPECT_EQ(Schritte(m, {{3, 0, false, {"alt"}}}).Meldungen, KeineDatenEins);
+  EXPECT_EQ(Schritte(Modell({"1", "2"}), {{15}}).Meldungen, KeineDatenZwei);
   // Outside the two-column set an empty column 1 is reported even with data in column 2.
-  TSpaltenModell nurZwei = Modell({}, {"1"});
-  Ausfuehren(nurZwei, 2);
-  EXPECT_EQ(nurZwei.Meldungen, TStringListe{KeineDatenErsteSpalte});
-}
-
-TEST(OperationAusfuehren, LeereZeilenWerdenNullAuchVorEinerMeldung) {
-  TSpaltenModell m = Modell({"", "2"});
-  Ausfuehren(m, 10);
-  EXPECT_EQ(m.Spalte(1), (TStringListe{"0", "2"}));
-  EXPECT_EQ(m.Geaendert, (Geaendert{true, false, false, false}));
-  EXPECT_EQ(m.Meldungen, TStringListe{KeineDatenBeideSpalten});
+  EXPECT_EQ(Schritte(Modell({}, {"1"}), {{2}}).Meldungen, KeineDatenEins);
+  // Empty lines become 0, also before the message.
+  const TSpaltenModell leer = Schritte(Modell({"", "2"}), {{10}});
+  EXPECT_EQ(leer.Spalte(1), (TStringListe{"0", "2"}));
+  EXPECT_EQ(leer.Geaendert, (Geaendert{true, false, false, false}));
+  EXPECT_EQ(leer.Meldungen, KeineDatenZwei);
+  // "Fouriertransformation" is only announced.
+  m = Modell({"1", "2"}, {"3", "4"});
+  m.Spalte(3) = {"alt"};
+  EXPECT_EQ(Schritte(m, {{17, 0, false, {}, {}}}).Meldungen, TStringListe{"kommt noch"});
 }
 
 TEST(OperationAusfuehren, MeldetWelcheSpaltenSichGeaendertHaben) {
-  TSpaltenModell m = Modell({"1", "2"}, {"3", "4"});
-  Ausfuehren(m, 3);
-  EXPECT_EQ(m.Geaendert, (Geaendert{false, false, true, true}));
-  TSpaltenModell trennen = Modell({"1 2"});
-  Ausfuehren(trennen, 21);
-  EXPECT_EQ(trennen.Geaendert, (Geaendert{true, true, true, true}));
-}
-
-TEST(OperationAusfuehren, EinFehlerBehaeltDieGeschriebenenZeilen) {
+  const Geaendert dreiUndVier = {false, false, true, true};
+  EXPECT_EQ(Schritte(Modell({"1", "2"}, {"3", "4"}), {{3}}).Geaendert, dreiUndVier);
+  EXPECT_EQ(Schritte(Modell({"1 2"}), {{21}}).Geaendert, (Geaendert{true, true, true, true}));
+  // A fault keeps the lines written before it.
   TSpaltenModell m = Modell({"4", "x", "2"});
   m.Spalte(4) = {"alt"};
-  EXPECT_EQ(Ausfuehren(m, 3), "'x' ist kein gültiger Gleitkommawert");
-  EXPECT_EQ(m.Spalte(3), TStringListe{"0,25"});
-  EXPECT_TRUE(m.Spalte(4).empty());
-  EXPECT_EQ(m.Geaendert, (Geaendert{false, false, true, true}));
-}
-
-TEST(OperationAusfuehren, FourierIstAngekuendigt) {
-  TSpaltenModell m = Modell({"1", "2"}, {"3", "4"});
-  m.Spalte(3) = {"alt"};
-  EXPECT_EQ(Ausfuehren(m, 17), "");
-  EXPECT_EQ(m.Meldungen, TStringListe{"kommt noch"});
-  EXPECT_TRUE(m.Spalte(3).empty());
-  EXPECT_TRUE(m.Spalte(4).empty());
-}
-
-TEST(OperationAusfuehren, PfadAMitVierNachkommastellen) {
-  TSpaltenModell m = Modell({"1,23456"});
-  Ausfuehren(m, 2, 1);
-  EXPECT_EQ(m.Spalte(3), TStringListe{"1,2346"});
-  EXPECT_TRUE(m.Spalte(4).empty());
+  m = Schritte(m, {{3, 0, false, {"0,25"}, {}, "'x' ist kein gültiger Gleitkommawert"}});
+  EXPECT_EQ(m.Geaendert, dreiUndVier);
+  // Path A writes four decimals at most.
+  Schritte(Modell({"1,23456"}), {{2, 1, false, {"1,2346"}, {}}});
 }
 
 // Every operation on ordinary data of two columns ends without an error and writes output
 // (only "Fouriertransformation" writes nothing, "Datenreihe trennen" rewrites columns 1, 2).
 TEST(OperationAusfuehren, JedeOperationLaeuftDurch) {
   for (uint8_t art = 0; art < Operationsanzahl; ++art) {
-    TSpaltenModell m = Modell({"1", "2", "3", "4", "5"}, {"2", "4", "3", "5", "1"});
-    EXPECT_EQ(Ausfuehren(m, art, 2, art % 2 == 0), "") << Operationsnamen(art);
+    const TSpaltenModell m = Schritte(Modell({"1", "2", "3", "4", "5"}, {"2", "4", "3", "5", "1"}),
+                                      {{art, 2, art % 2 == 0}});
     const bool ausgabe = !m.Spalte(3).empty() || !m.Spalte(4).empty();
     EXPECT_EQ(ausgabe, art != 17 && art != 21) << Operationsnamen(art);
   }
+}
+
+TEST(Katalog, NamenAlphabetischNachSortierschluesselFelderUndVorgaben) {
+  const char* const alphabetisch[] = {
+      "Addieren",        "Aufspalten",       "Binomialkoeffizient", "Datenreihe trennen",
+      "Delta-X",         "Dezibel",          "Differentation",      "Dividieren",
+      "e-Funktion e^X",  "Extrema finden",   "Fakultät",            "Fouriertransformation",
+      "Gamma-Funktion",  "Gewichtung",       "Hinterer Teil",       "Integration",
+      "Jeden x. Wert",   "Kehrwert",         "Logarithmus",         "Maximum",
+      "Multiplizieren",  "Potenzieren X^w",  "Quersumme",           "Reißverschluss",
+      "Runden",          "Schrittweite",     "Sortieren",           "Summieren",
+      "Umkehren",        "Verstärkung",      "Zahlensystem"};
+  const std::set<int> wert = {1, 2, 8, 9, 12, 15, 16, 19, 23, 27, 28, 30};
+  const std::set<int> zwei = {10, 15, 16, 17, 19};
+  const std::map<int, std::string> kasten = {
+      {0, "Umkehren"},           {1, "Spalte 1 + Spalte 2"}, {2, "Spalte 1 * Spalte 2"},
+      {13, "Minimum"},           {17, "Rücktransformieren"}, {19, "Nur Maxima/Minima"},
+      {27, "Spalte 1 div Spalte 2"}, {28, "Bis zum W. Wert"}};
+  const std::map<int, TWertvorgabe> vorgabe = {
+      {2, TWertvorgabe::Zwei}, {27, TWertvorgabe::Zwei}, {30, TWertvorgabe::Sechzehn},
+      {28, TWertvorgabe::HalbeZeilenzahl}};
+  const auto tabelle = Auswahltabelle();
+  std::set<int32_t> schluessel;
+  for (int i = 0; i < Operationsanzahl; ++i) {
+    EXPECT_EQ(Operationsnamen(static_cast<uint8_t>(tabelle[i].Wert)), alphabetisch[i]) << i;
+    schluessel.insert(Sortierschluessel(Operationsnamen(static_cast<uint8_t>(i))));
+    const TOperationsEintrag& e = Operationseintrag(static_cast<uint8_t>(i));
+    EXPECT_EQ(e.Wertfeld, wert.contains(i)) << i;
+    EXPECT_EQ(e.ZweiSpalten, zwei.contains(i)) << i;
+    EXPECT_EQ(e.KastentextBleibt, i == 30) << i;
+    const std::string text = e.Kastentext ? e.Kastentext : "(keiner)";
+    EXPECT_EQ(text, kasten.contains(i) ? kasten.at(i) : "(keiner)") << i;
+    EXPECT_EQ(e.Vorgabe, vorgabe.contains(i) ? vorgabe.at(i) : TWertvorgabe::Leer) << i;
+  }
+  EXPECT_EQ(schluessel.size(), 31u);
+  EXPECT_EQ(Operationsnamen(16), "Differentation");
+  EXPECT_THROW(Operationsnamen(31), std::out_of_range);
+  EXPECT_EQ(Beispiele(5), "\"1,3,5\" + \"2,4\" > \"1,2,3,4,5\"");
+  EXPECT_EQ(Beispiele(19), "");
+  EXPECT_EQ(Beispiele(30), "9(10) => 1001(2)");
+  EXPECT_EQ(Beispiele(25), "X über Y");
+  EXPECT_EQ(Erklaerungen(24), "Gamma-Funktion des Wertes (Es gilt: Gamma(N+1) = N! \"Fakultät\")");
+  EXPECT_EQ(Erklaerungen(10), "Es wird paarweise der Quotient Zahl aus der ersten Spalte durch "
+                              "Zahl aus der zweiten Spalte gebildet");
+  // Sortierschluessel: 1 + the first three letters as base-26 digits.
+  const std::pair<const char*, int32_t> faelle[] = {
+      {"", 1},          {"a", 1},          {"B", 1 + 26 * 26}, {"abc", 1 + 26 + 2},
+      {"abcz", 1 + 26 + 2},                {"zzz", 1 + 25 * 676 + 25 * 26 + 25},
+      {"1-x", 1 + 23},
+      // An umlaut is one character and clamps to 25, whatever its bytes.
+      {"ääa", 1 + 25 * 676 + 25 * 26},     {"ß", 1 + 25 * 676}};
+  for (const auto& [name, summe] : faelle) EXPECT_EQ(Sortierschluessel(name), summe) << name;
 }
 
 } // namespace
