@@ -19,13 +19,9 @@ private slots:
 class TSpaltenfeldTest : public QObject {
   Q_OBJECT
 private slots:
-  void TippenUndZeilen();
-  void LoeschenUndAuswahl();
+  void TippenLoeschenUndAuswahl();
   void KopierenEinfuegenRueckgaengig();
-  void MausSetztCursor();
-  void GrosseSpalten();
-  void BildlaufbreiteFolgtDerLaengstenZeile();
-  void ZeichenAusserhalbDerGrundebene();
+  void MausUndBildlaufbreite();
   void DoppelklickWaehltDieZahl_data();
   void DoppelklickWaehltDieZahl();
 };
@@ -34,10 +30,8 @@ class TStartTest : public QObject {
   Q_OBJECT
 private slots:
   void NachDemStartWieBeschrieben();
-  void ErsterStartZeigtWillkommen();
   void NichtBeschreibbarerProgrammordner();
-  void SchliessenSichertLetzteUndOptionen();
-  void SchliessenMitFehlerBleibtOffen();
+  void SchliessenSichertOderBleibtOffen();
   void WaechterFaengtJedeAusnahme_data();
   void WaechterFaengtJedeAusnahme();
   void BilderDerFensterImBuildOrdner();
@@ -46,32 +40,19 @@ private slots:
 class THauptfensterTest : public QObject {
   Q_OBJECT
 private slots:
-  void AngleichenSetztFelderJeOperation();
-  void LeerenZeigtZeilenzahl();
+  void AngleichenUndWertfeld();
+  void SpaltenknoepfePlotUndZufallsdaten();
   void OperationSchreibtZurueck();
-  void FehlerBehaeltGeschriebeneZeilen();
-  void WertMitPunktWirdKomma();
-  void SpaltenVerschiebenUndTauschen();
-  void KnoepfeOeffnenIhreFenster();
-  void PiUndE();
-  void PlottenBrauchtDatenpaare();
-  void ZufallsdatenHabenGleichLangeSpalten();
-  void NichtsVerrutschtBeimBeispiel();
-  void ReturnImWertfeldFuehrtAus();
-  void TabFolgtDemAufbau();
+  void TabfolgeUndBeispielOhneVerrutschen();
 };
 
 class TDateienTest : public QObject {
   Q_OBJECT
 private slots:
-  void SichernUndLadenGenau();
-  void LadenMeldetFehlendeDateien();
-  void LadenVerstehtFremdeDateien();
+  void SichernUndLaden();
   void AufDateiAnwenden();
-  void FallenGelasseneDateien();
-  void UnbrauchbareDateien();
-  void DateilisteZaehltVierDateien();
-  void DateilisteLaedtOhneNamenZuAendern();
+  void FallenGelasseneUndUnbrauchbareDateien();
+  void Dateiliste();
   void ByteOrderMarkInDerSpalteBleibt_data();
   void ByteOrderMarkInDerSpalteBleibt();
 };
@@ -81,11 +62,8 @@ class TInformationTest : public QObject {
 private slots:
   void Anfangstexte_data();
   void Anfangstexte();
-  void AbbruchBehaeltSpaetereTexte();
-  void BerichtMitDaten();
-  void SpeichernUeberschreibtOderMeldetEinmal();
-  void ErklaerungenDerOperationen();
-  void BeispielbilderDerModelle();
+  void BerichtUndAbbruch();
+  void ErklaerungenUndBeispielbilder();
 };
 
 class TPlotfensterTest : public QObject {
@@ -93,20 +71,15 @@ class TPlotfensterTest : public QObject {
 private slots:
   void Anfangszustand_data();
   void Anfangszustand();
-  void PlotknopfZeichnetWieDerRenderer();
-  void SpaltenWerdenNormalisiert();
-  void EinfrierenSammeltAenderungen();
+  void PlotknopfEinfrierenUndNormalisieren();
   void FehlschlagZeigtLampeUndHilfen();
   void LeereSpalteZweiMitKasten();
   void FelderImDatensatz_data();
   void FelderImDatensatz();
-  void FarbeUeberDenDialog();
-  void SpeichernUndKopieren();
-  void Gruppenknoepfe();
-  void Fitsteuerung();
-  void StartwerteGetInitUndSchritte();
+  void FarbeSpeichernUndKopieren();
+  void GruppenknoepfeOhneZeichnung();
+  void FitsteuerungUndStartwerte();
   void BestUndFehlerarten();
-  void OhneZeichnungKeinAbsturz();
 };
 
 class TInteraktionTest : public QObject {
@@ -114,22 +87,18 @@ class TInteraktionTest : public QObject {
 private slots:
   void MausOhneZeichnung_data();
   void MausOhneZeichnung();
-  void KastenUndTracer();
-  void ZoomUndGrenzenumschalter();
+  void KastenTracerUndTangente();
+  void ZoomGrenzenIntegrationenUndLinien();
   void ZoomJenseitsDesBereichs();
-  void IntegrationenUndLinien();
-  void TangenteWieGezeichnet();
 };
 
 class TFunktionTest : public QObject {
   Q_OBJECT
 private slots:
-  void NachDemStart();
-  void ErzeugenMitDenVorgaben();
-  void AusSpalteEins();
+  void NachDemStartUndSofortPlotten();
+  void ErzeugenAusVorgabenUndSpalteEins();
   void UnbrauchbareAnzahlAendertNichts_data();
   void UnbrauchbareAnzahlAendertNichts();
-  void KoeffizientenAusDemFitUndSofortPlotten();
 };
 
 class TDiagrammdateiTest : public QObject {
@@ -148,7 +117,6 @@ private slots:
   void OptionenAusDerDatei();
   void MuellInDerDateiGibtVorgaben();
   void OkSpeichertUndLaedtLetzte();
-  void ZeigenVerwirftNichtGespeichertes();
   void InfofensterBeispielUndAutor();
   void IniGanzzahlen();
 };

@@ -2,34 +2,32 @@
 #include "AppTests.h"
 
 #include "IniDatei.h"
-#include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
 #include "Unit7.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include "Spaltenfeld.h"
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 void TOptionenTest::OptionenAusDerDatei() {
   TTestprogramm p({{QStringLiteral("Quarn.ini"),
                     "[Optionen]\nFortgeschritten=0\nHilfen anzeigen=0x0\nLetzte Daten laden=2\n"},
                    {QStringLiteral("1_letzte.txt"), "9\n"}});
   TAnwendung& a = p.a();
-  QVERIFY(!a.Form7().CheckBox1->isChecked());
-  QVERIFY(!a.Form7().CheckBox2->isChecked());
-  QVERIFY(a.Form7().CheckBox3->isChecked());
-  QVERIFY(a.Form1().SpeedButton2->isHidden());
-  QVERIFY(a.Form1().SpeedButton3->isHidden());
-  QVERIFY(a.Form1().SpeedButton4->isHidden());
+  TForm7& optionen = a.Form7();
+  QVERIFY(!optionen.CheckBox1->isChecked() && !optionen.CheckBox2->isChecked() && optionen.CheckBox3->isChecked());
+  for (QWidget* knopf : {a.Form1().SpeedButton2, a.Form1().SpeedButton3, a.Form1().SpeedButton4}) QVERIFY(knopf->isHidden());
   QVERIFY(a.Form4().Label18->isHidden());
   // "letzte" was loaded at start; its three missing columns were reported.
   QCOMPARE(Spalte(a.Form1(), 1), QStringLiteral("9"));
   QCOMPARE(p.meldungen.Texte.size(), 3);
+  // Opening the window shows the stored options: a box ticked without "OK" is forgotten then.
+  optionen.show();
+  optionen.CheckBox2->setChecked(true);
+  optionen.close();
+  QVERIFY(optionen.CheckBox2->isChecked()); // no effect now, but written at exit ...
+  optionen.show();
+  QVERIFY(!optionen.CheckBox2->isChecked()); // ... unless the window is opened again
 }
 
 void TOptionenTest::MuellInDerDateiGibtVorgaben() {
@@ -78,26 +76,14 @@ void TOptionenTest::OkSpeichertUndLaedtLetzte() {
   QCOMPARE(p.meldungen.Texte.last(),
            QStringLiteral("In ") + p.Pfad(QStringLiteral("Quarn.ini")) + QStringLiteral(" kann nicht geschrieben werden"));
   QVERIFY(p.a().Form7().isVisible());
-  p.a().Form7().close();
-}
-
-void TOptionenTest::ZeigenVerwirftNichtGespeichertes() {
-  TTestprogramm p;
-  TForm7& optionen = p.a().Form7();
-  optionen.show();
-  optionen.CheckBox2->setChecked(false);
-  optionen.close();
-  QVERIFY(!optionen.CheckBox2->isChecked()); // no effect now, but written at exit ...
-  optionen.show();
-  QVERIFY(optionen.CheckBox2->isChecked()); // ... unless the window is opened again
-  optionen.close();
 }
 
 void TOptionenTest::InfofensterBeispielUndAutor() {
   TTestprogramm p;
   TForm2& info = p.a().Form2();
   TForm1& f = p.a().Form1();
-  info.show();
+  f.BitBtn2->click(); // the main window's help button opens it
+  QVERIFY(info.isVisible());
   info.Button1->click();
   QVERIFY(!info.isVisible());
   QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Sortieren"));
@@ -117,23 +103,16 @@ void TOptionenTest::InfofensterBeispielUndAutor() {
   QVERIFY(info.Label3->isHidden());
   info.SpeedButton1->click();
   QVERIFY(p.a().Form7().isVisible());
-  p.a().Form7().close();
 }
 
 void TOptionenTest::IniGanzzahlen() {
   int w = 0;
-  QVERIFY(IniGanzzahl(QStringLiteral("12"), w) && w == 12);
-  QVERIFY(IniGanzzahl(QStringLiteral(" -7 "), w) && w == -7);
-  QVERIFY(IniGanzzahl(QStringLiteral("0x1F"), w) && w == 31);
-  QVERIFY(IniGanzzahl(QStringLiteral("$10"), w) && w == 16);
-  QVERIFY(IniGanzzahl(QStringLiteral("0xFFFFFFFF"), w) && w == -1);
-  QVERIFY(IniGanzzahl(QStringLiteral("-2147483648"), w) && w == INT_MIN);
-  QVERIFY(!IniGanzzahl(QStringLiteral("2147483648"), w));
-  QVERIFY(!IniGanzzahl(QStringLiteral("1.5"), w));
-  QVERIFY(!IniGanzzahl(QStringLiteral(""), w));
-  QVERIFY(!IniGanzzahl(QStringLiteral("0x"), w));
-  QVERIFY(!IniGanzzahl(QStringLiteral("--1"), w));
-  for (const QString& falsch : {QString::fromUtf8("1\0junk", 6), QStringLiteral("0x0x10"), QStringLiteral("$0x1"),
-                                QStringLiteral("12a"), QStringLiteral("0xG"), QStringLiteral("１２"), QStringLiteral("1 2")})
+  const std::pair<const char*, int> gut[] = {{"12", 12},  {" -7 ", -7},         {"0x1F", 31},
+                                             {"$10", 16}, {"0xFFFFFFFF", -1}, {"-2147483648", INT_MIN}};
+  for (const auto& [text, wert] : gut) QVERIFY2(IniGanzzahl(QString::fromLatin1(text), w) && w == wert, text);
+  for (const QString& falsch :
+       {QStringLiteral("2147483648"), QStringLiteral("1.5"), QStringLiteral(""), QStringLiteral("0x"),
+        QStringLiteral("--1"), QString::fromUtf8("1\0junk", 6), QStringLiteral("0x0x10"), QStringLiteral("$0x1"),
+        QStringLiteral("12a"), QStringLiteral("0xG"), QStringLiteral("１２"), QStringLiteral("1 2")})
     QVERIFY2(!IniGanzzahl(falsch, w), qPrintable(falsch));
 }

@@ -2,30 +2,25 @@
 
 #include "Spaltenfeld.h"
 
-#include <QApplication>
-#include <QScrollBar>
-#include <QClipboard>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
-void Tippen(TSpaltenfeld& feld, const QString& text) {
-  const QStringList zeilen = text.split(QLatin1Char('\n'));
-  for (qsizetype i = 0; i < zeilen.size(); ++i) {
-    if (i > 0) QTest::keyClick(&feld, Qt::Key_Return);
-    QTest::keyClicks(&feld, zeilen[i]);
-  }
-}
+// A key pressed in the field, and the field's text after it.
+QString Taste(TSpaltenfeld& feld, Qt::Key taste, Qt::KeyboardModifiers mit = {}) { QTest::keyClick(&feld, taste, mit); return feld.toPlainText(); }
 
 } // namespace
 
-void TSpaltenfeldTest::TippenUndZeilen() {
+// Typing, deleting and selecting with the keys; new content starts afresh each time.
+void TSpaltenfeldTest::TippenLoeschenUndAuswahl() {
   TSpaltenfeld feld;
   QSignalSpy geaendert(&feld, &TSpaltenfeld::textChanged);
   QCOMPARE(feld.Zeilenzahl(), 0);
   QVERIFY(feld.Zeilen().empty());
-  Tippen(feld, QStringLiteral("12,5\n-3"));
+  QTest::keyClicks(&feld, QStringLiteral("12,5"));
+  QTest::keyClick(&feld, Qt::Key_Return);
+  QTest::keyClicks(&feld, QStringLiteral("-3"));
   QCOMPARE(feld.toPlainText(), QStringLiteral("12,5\n-3"));
   QCOMPARE(feld.Zeilenzahl(), 2);
   QCOMPARE(feld.Zeilen(), (TStringListe{"12,5", "-3"}));
@@ -39,30 +34,33 @@ void TSpaltenfeldTest::TippenUndZeilen() {
   QCOMPARE(feld.toPlainText(), QString());
   feld.ZeilenSetzen({"ä", "b"});
   QCOMPARE(feld.toPlainText(), QStringLiteral("ä\nb"));
-}
-
-void TSpaltenfeldTest::LoeschenUndAuswahl() {
-  TSpaltenfeld feld;
+  // Backspace and Delete do nothing at the ends, and join lines between them.
   feld.setPlainText(QStringLiteral("abc\ndef"));
-  QTest::keyClick(&feld, Qt::Key_Backspace); // at the start: nothing
-  QCOMPARE(feld.toPlainText(), QStringLiteral("abc\ndef"));
+  QCOMPARE(Taste(feld, Qt::Key_Backspace), QStringLiteral("abc\ndef"));
   QTest::keyClick(&feld, Qt::Key_Down);
-  QTest::keyClick(&feld, Qt::Key_Backspace); // joins the lines
-  QCOMPARE(feld.toPlainText(), QStringLiteral("abcdef"));
+  QCOMPARE(Taste(feld, Qt::Key_Backspace), QStringLiteral("abcdef"));
   QCOMPARE(feld.Cursor(), QPoint(3, 0));
-  QTest::keyClick(&feld, Qt::Key_Delete);
-  QCOMPARE(feld.toPlainText(), QStringLiteral("abcef"));
-  QTest::keyClick(&feld, Qt::Key_Left, Qt::ShiftModifier);
-  QTest::keyClick(&feld, Qt::Key_Left, Qt::ShiftModifier);
+  QCOMPARE(Taste(feld, Qt::Key_Delete), QStringLiteral("abcef"));
+  for (int i = 0; i < 2; ++i) QTest::keyClick(&feld, Qt::Key_Left, Qt::ShiftModifier);
   QCOMPARE(feld.Auswahl(), QStringLiteral("bc"));
   QTest::keyClicks(&feld, QStringLiteral("X"));
   QCOMPARE(feld.toPlainText(), QStringLiteral("aXef"));
   QTest::keyClick(&feld, Qt::Key_End, Qt::ControlModifier);
-  QTest::keyClick(&feld, Qt::Key_Delete); // at the end: nothing
-  QCOMPARE(feld.toPlainText(), QStringLiteral("aXef"));
+  QCOMPARE(Taste(feld, Qt::Key_Delete), QStringLiteral("aXef"));
   QTest::keyClick(&feld, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(&feld, QStringLiteral("7"));
   QCOMPARE(feld.toPlainText(), QStringLiteral("7"));
+  // A character outside the basic plane (two UTF-16 units) moves and goes whole.
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+  feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
+  QTest::keyClick(&feld, Qt::Key_End);
+  QTest::keyClick(&feld, Qt::Key_Left);
+  QCOMPARE(Taste(feld, Qt::Key_Backspace), QStringLiteral("12"));
+  feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
+  for (int i = 0; i < 2; ++i) QTest::keyClick(&feld, Qt::Key_Right);
+  QCOMPARE(feld.Cursor(), QPoint(3, 0));
+  QTest::keyClick(&feld, Qt::Key_Left);
+  QCOMPARE(Taste(feld, Qt::Key_Delete), QStringLiteral("12"));
 }
 
 void TSpaltenfeldTest::KopierenEinfuegenRueckgaengig() {
@@ -70,46 +68,23 @@ void TSpaltenfeldTest::KopierenEinfuegenRueckgaengig() {
   feld.setPlainText(QStringLiteral("1\n2"));
   QApplication::clipboard()->setText(QStringLiteral("a\r\nb\rc"));
   QTest::keyClick(&feld, Qt::Key_End);
-  QTest::keyClick(&feld, Qt::Key_V, Qt::ControlModifier);
-  QCOMPARE(feld.toPlainText(), QStringLiteral("1a\nb\nc\n2"));
+  QCOMPARE(Taste(feld, Qt::Key_V, Qt::ControlModifier), QStringLiteral("1a\nb\nc\n2"));
   QCOMPARE(feld.Cursor(), QPoint(1, 2));
   QTest::keyClick(&feld, Qt::Key_Up, Qt::ShiftModifier);
   QCOMPARE(feld.Auswahl(), QStringLiteral("\nc"));
-  QTest::keyClick(&feld, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(Taste(feld, Qt::Key_X, Qt::ControlModifier), QStringLiteral("1a\nb\n2"));
   QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("\nc"));
-  QCOMPARE(feld.toPlainText(), QStringLiteral("1a\nb\n2"));
-  QTest::keyClick(&feld, Qt::Key_Z, Qt::ControlModifier);
-  QCOMPARE(feld.toPlainText(), QStringLiteral("1a\nb\nc\n2"));
-  QTest::keyClick(&feld, Qt::Key_Z, Qt::ControlModifier);
-  QCOMPARE(feld.toPlainText(), QStringLiteral("1\n2"));
-  QTest::keyClick(&feld, Qt::Key_Z, Qt::ControlModifier); // nothing more to undo
-  QCOMPARE(feld.toPlainText(), QStringLiteral("1\n2"));
+  QCOMPARE(Taste(feld, Qt::Key_Z, Qt::ControlModifier), QStringLiteral("1a\nb\nc\n2"));
+  QCOMPARE(Taste(feld, Qt::Key_Z, Qt::ControlModifier), QStringLiteral("1\n2"));
+  QCOMPARE(Taste(feld, Qt::Key_Z, Qt::ControlModifier), QStringLiteral("1\n2")); // nothing more to undo
   feld.Wiederholen();
   feld.Wiederholen();
   QCOMPARE(feld.toPlainText(), QStringLiteral("1a\nb\n2"));
   feld.setPlainText(QStringLiteral("neu")); // new content forgets the steps
   feld.Rueckgaengig();
   QCOMPARE(feld.toPlainText(), QStringLiteral("neu"));
-}
-
-void TSpaltenfeldTest::MausSetztCursor() {
-  TSpaltenfeld feld;
-  feld.resize(200, 200);
-  feld.setPlainText(QStringLiteral("12345\nab"));
-  const int hoehe = feld.fontMetrics().height();
-  const int breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
-  QTest::mouseClick(feld.viewport(), Qt::LeftButton, {}, QPoint(3 + 2 * breite + 1, hoehe / 2));
-  QCOMPARE(feld.Cursor(), QPoint(2, 0));
-  QTest::mouseClick(feld.viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(190, hoehe + 2));
-  QCOMPARE(feld.Auswahl(), QStringLiteral("345\nab"));
-  QTest::mouseClick(feld.viewport(), Qt::LeftButton, {}, QPoint(5, 150)); // below the last line
-  QCOMPARE(feld.Cursor(), QPoint(0, 1));
-}
-
-void TSpaltenfeldTest::GrosseSpalten() {
-  TSpaltenfeld feld;
-  TStringListe zeilen(200000, "1,5");
-  feld.ZeilenSetzen(zeilen);
+  // A column of 200000 lines: typing at its end and its start.
+  feld.ZeilenSetzen(TStringListe(200000, "1,5"));
   QCOMPARE(feld.Zeilenzahl(), 200000);
   QTest::keyClick(&feld, Qt::Key_End, Qt::ControlModifier);
   QTest::keyClicks(&feld, QStringLiteral("7"));
@@ -119,11 +94,21 @@ void TSpaltenfeldTest::GrosseSpalten() {
   QCOMPARE(feld.Zeilenzahl(), 200001);
 }
 
-void TSpaltenfeldTest::BildlaufbreiteFolgtDerLaengstenZeile() {
+// The mouse places the cursor and selects; the horizontal scroll range follows the longest line.
+void TSpaltenfeldTest::MausUndBildlaufbreite() {
   TSpaltenfeld feld;
-  feld.resize(160, 200);
+  feld.resize(200, 200);
   feld.show();
   QVERIFY(QTest::qWaitForWindowExposed(&feld));
+  feld.setPlainText(QStringLiteral("12345\nab"));
+  const int hoehe = feld.fontMetrics().height();
+  const int breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  QTest::mouseClick(feld.viewport(), Qt::LeftButton, {}, QPoint(3 + 2 * breite + 1, hoehe / 2));
+  QCOMPARE(feld.Cursor(), QPoint(2, 0));
+  QTest::mouseClick(feld.viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(190, hoehe + 2));
+  QCOMPARE(feld.Auswahl(), QStringLiteral("345\nab"));
+  QTest::mouseClick(feld.viewport(), Qt::LeftButton, {}, QPoint(5, 150)); // below the last line
+  QCOMPARE(feld.Cursor(), QPoint(0, 1));
   feld.setPlainText(QStringLiteral("1\n2"));
   QCOMPARE(feld.horizontalScrollBar()->maximum(), 0);
   QTest::keyClicks(&feld, QString(80, QLatin1Char('7')));
@@ -135,23 +120,6 @@ void TSpaltenfeldTest::BildlaufbreiteFolgtDerLaengstenZeile() {
   QCOMPARE(feld.horizontalScrollBar()->maximum(), 0);
   QTest::keyClick(&feld, Qt::Key_Z, Qt::ControlModifier);
   QVERIFY(feld.horizontalScrollBar()->maximum() > 0);
-}
-
-void TSpaltenfeldTest::ZeichenAusserhalbDerGrundebene() {
-  TSpaltenfeld feld;
-  const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
-  feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
-  QTest::keyClick(&feld, Qt::Key_End);
-  QTest::keyClick(&feld, Qt::Key_Left);
-  QTest::keyClick(&feld, Qt::Key_Backspace);
-  QCOMPARE(feld.toPlainText(), QStringLiteral("12"));
-  feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
-  QTest::keyClick(&feld, Qt::Key_Right);
-  QTest::keyClick(&feld, Qt::Key_Right);
-  QCOMPARE(feld.Cursor(), QPoint(3, 0));
-  QTest::keyClick(&feld, Qt::Key_Left);
-  QTest::keyClick(&feld, Qt::Key_Delete);
-  QCOMPARE(feld.toPlainText(), QStringLiteral("12"));
 }
 
 void TSpaltenfeldTest::DoppelklickWaehltDieZahl_data() {

@@ -1,7 +1,6 @@
 #include "AppTestHilfen.h"
 #include "AppTests.h"
 
-#include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -14,16 +13,8 @@
 
 #include "core/Fehler.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include "Spaltenfeld.h"
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTest>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <new>
@@ -34,45 +25,27 @@ void TStartTest::NachDemStartWieBeschrieben() {
   TAnwendung& a = p.a();
   TForm1& f = a.Form1();
   QVERIFY(a.Bereit);
-  QCOMPARE(f.windowTitle(), QStringLiteral("Quarn v1.21"));
+  const std::pair<QWidget*, const char*> titel[] = {
+      {&f, "Quarn v1.21"}, {&a.Form2(), "Info"}, {&a.Form3(), "Erklärung zu den Operationen"},
+      {&a.Form4(), "Plot Spalte 2 gegen Spalte 1"}, {&a.Form5(), "Information"}, {&a.Form6(), "Funktion eingeben"},
+      {&a.Form7(), "Optionen"}, {&a.Form8(), "Dateien"}, {&a.Form9(), "Willkommen"}};
+  for (const auto& [fenster, text] : titel) QCOMPARE(fenster->windowTitle(), QString::fromUtf8(text));
   QCOMPARE(f.ComboBox1->count(), 31);
-  QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Addieren"));
-  QCOMPARE(f.ComboBox1->itemText(30), QStringLiteral("Zahlensystem"));
-  QCOMPARE(f.CheckBox1->text(), QStringLiteral("Spalte 1 + Spalte 2"));
-  QVERIFY(f.CheckBox1->isEnabled());
-  QVERIFY(f.Edit1->isEnabled());
-  QVERIFY(f.Edit1->text().isEmpty());
-  QVERIFY(a.Form7().CheckBox1->isChecked());
-  QVERIFY(a.Form7().CheckBox2->isChecked());
-  QVERIFY(!a.Form7().CheckBox3->isChecked());
+  QCOMPARE((QStringList{a.Form2().Label2->text(), f.ComboBox1->currentText(), f.ComboBox1->itemText(30), f.CheckBox1->text()}),
+           (QStringList{"Quarn v1.21", "Addieren", "Zahlensystem", "Spalte 1 + Spalte 2"}));
+  QVERIFY(f.CheckBox1->isEnabled() && f.Edit1->isEnabled() && f.Edit1->text().isEmpty());
+  QVERIFY(a.Form7().CheckBox1->isChecked() && a.Form7().CheckBox2->isChecked() && !a.Form7().CheckBox3->isChecked());
   for (int k = 1; k <= 4; ++k) QVERIFY(f.Spalte(k)->toPlainText().isEmpty());
-  QVERIFY(f.Label9->isHidden());
-  QVERIFY(!f.SpeedButton2->isHidden());
-  QVERIFY(!f.SpeedButton3->isHidden());
-  QVERIFY(!f.SpeedButton4->isHidden());
-  QVERIFY(f.Button17->isHidden());
-  QVERIFY(!a.Form4().Label18->isHidden());
-  QCOMPARE(a.Form2().Label2->text(), QStringLiteral("Quarn v1.21"));
-  QCOMPARE(a.Form3().windowTitle(), QStringLiteral("Erklärung zu den Operationen"));
-  QCOMPARE(a.Form4().windowTitle(), QStringLiteral("Plot Spalte 2 gegen Spalte 1"));
-  QCOMPARE(a.Form5().windowTitle(), QStringLiteral("Information"));
-  QCOMPARE(a.Form6().windowTitle(), QStringLiteral("Funktion eingeben"));
-  QCOMPARE(a.Form7().windowTitle(), QStringLiteral("Optionen"));
-  QCOMPARE(a.Form8().windowTitle(), QStringLiteral("Dateien"));
-  QCOMPARE(a.Form9().windowTitle(), QStringLiteral("Willkommen"));
+  for (QWidget* knopf : {f.SpeedButton2, f.SpeedButton3, f.SpeedButton4}) QVERIFY(!knopf->isHidden());
+  QVERIFY(f.Label9->isHidden() && f.Button17->isHidden());
   QVERIFY(QFileInfo(p.Datenordner()).isDir());
   QVERIFY(p.meldungen.Texte.isEmpty());
-}
-
-void TStartTest::ErsterStartZeigtWillkommen() {
-  TTestprogramm p;
-  p.a().Starten();
-  QVERIFY(p.a().Form1().isVisible());
-  QVERIFY(p.a().Form9().isVisible());
-  QVERIFY(!p.a().Form4().isVisible());
+  // The first start shows the welcome window beside the main window; later starts do not.
+  a.Starten();
+  QVERIFY(f.isVisible() && a.Form9().isVisible() && !a.Form4().isVisible());
   QVERIFY(p.Lesen(QStringLiteral("Quarn.ini")).contains("Erster Start=0"));
-  p.a().Form9().BitBtn1->click();
-  QVERIFY(!p.a().Form9().isVisible());
+  a.Form9().BitBtn1->click();
+  QVERIFY(!a.Form9().isVisible());
   p.Neustart();
   p.a().Starten();
   QVERIFY(!p.a().Form9().isVisible());
@@ -81,9 +54,7 @@ void TStartTest::ErsterStartZeigtWillkommen() {
 void TStartTest::NichtBeschreibbarerProgrammordner() {
   // "Quarn" already exists as a file: the folder cannot be made beside the program.
   QTemporaryDir programm;
-  QFile blockiert(programm.path() + QStringLiteral("/Quarn"));
-  QVERIFY(blockiert.open(QIODevice::WriteOnly));
-  blockiert.close();
+  QVERIFY(QFile(programm.path() + QStringLiteral("/Quarn")).open(QIODevice::WriteOnly));
   TMeldungsprotokoll meldungen;
   TDialogskript dialoge;
   TAnwendung a(programm.path(), meldungen, dialoge);
@@ -102,34 +73,11 @@ void TStartTest::NichtBeschreibbarerProgrammordner() {
   QDir(ausweich).removeRecursively();
 }
 
-void TStartTest::SchliessenSichertLetzteUndOptionen() {
-  TTestprogramm p;
-  TForm1& f = p.a().Form1();
-  f.Memo1->setPlainText(QStringLiteral("1\n2"));
-  f.Memo3->setPlainText(QStringLiteral("x"));
-  f.Edit3->setText(QStringLiteral("Messung"));
-  p.a().Form7().CheckBox2->setChecked(false);
-  f.show();
-  QVERIFY(f.close());
-  QCOMPARE(f.Edit3->text(), QStringLiteral("letzte"));
-  QCOMPARE(p.Lesen(QStringLiteral("1_letzte.txt")), QByteArray("1\n2\n"));
-  QCOMPARE(p.Lesen(QStringLiteral("2_letzte.txt")), QByteArray(""));
-  QCOMPARE(p.Lesen(QStringLiteral("3_letzte.txt")), QByteArray("x\n"));
-  QCOMPARE(p.Lesen(QStringLiteral("4_letzte.txt")), QByteArray(""));
-  const QByteArray ini = p.Lesen(QStringLiteral("Quarn.ini"));
-  QVERIFY(ini.contains("[Optionen]"));
-  QVERIFY(ini.contains("Fortgeschritten=1"));
-  QVERIFY(ini.contains("Hilfen anzeigen=0"));
-  QVERIFY(ini.contains("Letzte Daten laden=0"));
-}
-
 // Pictures of the windows for a look by eye (written next to the test program).
 void TStartTest::BilderDerFensterImBuildOrdner() {
   TTestprogramm p;
   TAnwendung& a = p.a();
-  a.Form1().Memo1->setPlainText(QStringLiteral("7,3\n38\n-3\n25"));
-  a.Form1().ComboBox1->setCurrentIndex(a.Form1().ComboBox1->findText(QStringLiteral("Sortieren")));
-  a.Form1().ComboBox1Change();
+  a.Form2().Button1->click(); // the example in the columns
   const std::pair<QWidget*, const char*> fenster[] = {
       {&a.Form1(), "Hauptfenster.png"}, {&a.Form2(), "Info.png"}, {&a.Form7(), "Optionen.png"},
       {&a.Form9(), "Willkommen.png"}, {&a.Form3(), "Erklaerung.png"}, {&a.Form5(), "Information.png"}};
@@ -141,13 +89,12 @@ void TStartTest::BilderDerFensterImBuildOrdner() {
   }
 }
 
-void TStartTest::SchliessenMitFehlerBleibtOffen() {
+void TStartTest::SchliessenSichertOderBleibtOffen() {
   TTestprogramm p;
   QDir().mkpath(p.Pfad(QStringLiteral("1_letzte.txt"))); // a folder where the file goes
   TForm1& f = p.a().Form1();
   f.show();
-  QVERIFY(!f.close());
-  QVERIFY(f.isVisible());
+  QVERIFY(!f.close() && f.isVisible());
   QCOMPARE(p.meldungen.Texte.size(), 1);
   QVERIFY(p.meldungen.Texte[0].contains(QStringLiteral("1_letzte.txt kann nicht geschrieben werden")));
   QCOMPARE(p.Lesen(QStringLiteral("Quarn.ini")), QByteArray("<fehlt>"));
@@ -165,6 +112,20 @@ void TStartTest::SchliessenMitFehlerBleibtOffen() {
   p.meldungen.Antwort = true;
   QVERIFY(f.close());
   QCOMPARE(geschlossen.size(), 1);
+  // Once the folder is writable again, closing saves "letzte" and the options.
+  QDir(p.Pfad(QStringLiteral("Quarn.ini"))).removeRecursively();
+  f.Memo1->setPlainText(QStringLiteral("1\n2"));
+  f.Memo3->setPlainText(QStringLiteral("x"));
+  f.Edit3->setText(QStringLiteral("Messung"));
+  p.a().Form7().CheckBox2->setChecked(false);
+  f.show();
+  QVERIFY(f.close());
+  QCOMPARE(f.Edit3->text(), QStringLiteral("letzte"));
+  const QByteArray letzte[] = {"1\n2\n", "", "x\n", ""};
+  for (int k = 1; k <= 4; ++k) QCOMPARE(p.Lesen(QString::number(k) + QStringLiteral("_letzte.txt")), letzte[k - 1]);
+  const QByteArray ini = p.Lesen(QStringLiteral("Quarn.ini"));
+  for (const char* zeile : {"[Optionen]", "Fortgeschritten=1", "Hilfen anzeigen=0", "Letzte Daten laden=0"})
+    QVERIFY2(ini.contains(zeile), zeile);
 }
 
 namespace {
@@ -173,28 +134,25 @@ namespace {
 struct TWerfer : QWidget {
   std::function<void()> werfen;
   int aufrufe = 0;
-  void Klick() {
-    ++aufrufe;
-    werfen();
-  }
+  void Klick() { ++aufrufe; werfen(); }
 };
+
+using TWurf = std::function<void()>;
 
 } // namespace
 
 void TStartTest::WaechterFaengtJedeAusnahme_data() {
-  QTest::addColumn<std::function<void()>>("werfen");
+  QTest::addColumn<TWurf>("werfen");
   QTest::addColumn<QString>("meldung");
-  QTest::newRow("Programmfehler") << std::function<void()>([] { throw TGleitkommaFehler(TGleitkommaArt::Ueberlauf); })
+  QTest::newRow("Programmfehler") << TWurf([] { throw TGleitkommaFehler(TGleitkommaArt::Ueberlauf); })
                                   << QStringLiteral("Gleitkommaüberlauf");
-  QTest::newRow("fremde Ausnahme") << std::function<void()>([] { throw std::out_of_range("vector"); })
-                                   << QStringLiteral("Interner Fehler: vector");
-  QTest::newRow("Speicher") << std::function<void()>([] { throw std::bad_alloc(); })
-                            << QStringLiteral("Nicht genügend Arbeitsspeicher für diese Aktion");
-  QTest::newRow("keine Ausnahmeklasse") << std::function<void()>([] { throw 7; }) << QStringLiteral("Interner Fehler");
+  QTest::newRow("fremde Ausnahme") << TWurf([] { throw std::out_of_range("vector"); }) << QStringLiteral("Interner Fehler: vector");
+  QTest::newRow("Speicher") << TWurf([] { throw std::bad_alloc(); }) << QStringLiteral("Nicht genügend Arbeitsspeicher für diese Aktion");
+  QTest::newRow("keine Ausnahmeklasse") << TWurf([] { throw 7; }) << QStringLiteral("Interner Fehler");
 }
 
 void TStartTest::WaechterFaengtJedeAusnahme() {
-  QFETCH(std::function<void()>, werfen);
+  QFETCH(TWurf, werfen);
   QFETCH(QString, meldung);
   TMeldungsprotokoll meldungen;
   TWerfer fenster;
