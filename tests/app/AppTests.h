@@ -1,75 +1,49 @@
-// The test classes of the windows, run one after another by main().
+// The tests of the windows: one class, so that any test function can be named on the command
+// line; each source file holds the functions of one window or part.
 #pragma once
 
 #include <QObject>
 
-class TLeinwandTest : public QObject {
+class TFensterTest : public QObject {
   Q_OBJECT
 private slots:
+  // LeinwandTest.cpp: the Qt canvas and the image files.
   void LinienLassenIhrEndeAus();
   void StricheUndPunkte();
   void RechteckeOhneRechteUntereKante();
   void TextDeckendAufDemPinsel();
   void BreiteLinien();
   void BitmapUndJpeg();
-  void BeispielbilderImBuildOrdner();
-  void GoldeneBeispielbilder();
-};
-
-class TSpaltenfeldTest : public QObject {
-  Q_OBJECT
-private slots:
+  void BeispielbilderGoldenUndImBuildOrdner();
+  // SpaltenfeldTest.cpp: the column field.
   void TippenLoeschenUndAuswahl();
   void KopierenEinfuegenRueckgaengig();
   void MausUndBildlaufbreite();
   void DoppelklickWaehltDieZahl_data();
   void DoppelklickWaehltDieZahl();
-};
-
-class TStartTest : public QObject {
-  Q_OBJECT
-private slots:
+  // StartTest.cpp: the start, closing, the guard of the handlers.
   void NachDemStartWieBeschrieben();
   void NichtBeschreibbarerProgrammordner();
   void SchliessenSichertOderBleibtOffen();
   void WaechterFaengtJedeAusnahme_data();
   void WaechterFaengtJedeAusnahme();
-  void BilderDerFensterImBuildOrdner();
-};
-
-class THauptfensterTest : public QObject {
-  Q_OBJECT
-private slots:
+  // HauptfensterTest.cpp: the main window.
   void AngleichenUndWertfeld();
   void SpaltenknoepfePlotUndZufallsdaten();
   void OperationSchreibtZurueck();
   void TabfolgeUndBeispielOhneVerrutschen();
-};
-
-class TDateienTest : public QObject {
-  Q_OBJECT
-private slots:
+  // DateienTest.cpp: data sets, dropped files, the file list.
   void SichernUndLaden();
   void AufDateiAnwenden();
   void FallenGelasseneUndUnbrauchbareDateien();
   void Dateiliste();
   void ByteOrderMarkInDerSpalteBleibt_data();
   void ByteOrderMarkInDerSpalteBleibt();
-};
-
-class TInformationTest : public QObject {
-  Q_OBJECT
-private slots:
-  void Anfangstexte_data();
+  // InformationTest.cpp: the information and explanation windows.
   void Anfangstexte();
   void BerichtUndAbbruch();
   void ErklaerungenUndBeispielbilder();
-};
-
-class TPlotfensterTest : public QObject {
-  Q_OBJECT
-private slots:
-  void Anfangszustand_data();
+  // PlotfensterTest.cpp: the plot window's controls.
   void Anfangszustand();
   void PlotknopfEinfrierenUndNormalisieren();
   void FehlschlagZeigtLampeUndHilfen();
@@ -80,50 +54,30 @@ private slots:
   void GruppenknoepfeOhneZeichnung();
   void FitsteuerungUndStartwerte();
   void BestUndFehlerarten();
-};
-
-class TInteraktionTest : public QObject {
-  Q_OBJECT
-private slots:
+  // InteraktionTest.cpp: the mouse on the plot, zoom, integrations, lines.
   void MausOhneZeichnung_data();
   void MausOhneZeichnung();
   void KastenTracerUndTangente();
   void ZoomGrenzenIntegrationenUndLinien();
   void ZoomJenseitsDesBereichs();
-};
-
-class TFunktionTest : public QObject {
-  Q_OBJECT
-private slots:
+  // FunktionTest.cpp: the function window.
   void NachDemStartUndSofortPlotten();
   void ErzeugenAusVorgabenUndSpalteEins();
   void UnbrauchbareAnzahlAendertNichts_data();
   void UnbrauchbareAnzahlAendertNichts();
-};
-
-class TDiagrammdateiTest : public QObject {
-  Q_OBJECT
-private slots:
+  // DiagrammdateiTest.cpp: the stored diagram settings.
   void SchliessenSchreibtDenDatensatz();
   void SchliessenScheitertNieDaran();
   void Laden();
   void NachDemNeustartWieder();
   void BeschaedigteDateien();
-};
-
-class TOptionenTest : public QObject {
-  Q_OBJECT
-private slots:
+  // OptionenTest.cpp: the options and the info window.
   void OptionenAusDerDatei();
   void MuellInDerDateiGibtVorgaben();
   void OkSpeichertUndLaedtLetzte();
   void InfofensterBeispielUndAutor();
   void IniGanzzahlen();
-};
-
-class TVergleichTest : public QObject {
-  Q_OBJECT
-private slots:
+  // VergleichTest.cpp: image export and the model comparison.
   void ExportPngUndSvg_data();
   void ExportPngUndSvg();
   void ExportInUnbeschreibbarenOrdner();

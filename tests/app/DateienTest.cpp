@@ -4,12 +4,12 @@
 #include "Unit4.h"
 #include "Unit8.h"
 
+#include "TestHilfen.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-QStringList Spalten(const TForm1& f) { return {Spalte(f, 1), Spalte(f, 2), Spalte(f, 3), Spalte(f, 4)}; }
 
 QString Fehlt(const TTestprogramm& p, const QString& name) { return QStringLiteral("Datei ") + p.Pfad(name) + QStringLiteral(" nicht gefunden"); }
 
@@ -28,13 +28,12 @@ void Fallenlassen(QWidget* ziel, const QStringList& pfade) {
 
 } // namespace
 
-void TDateienTest::SichernUndLaden() {
+void TFensterTest::SichernUndLaden() {
   TTestprogramm p({{QStringLiteral("1_Alt.txt"), "1,5\r\n2\r\n"}, {QStringLiteral("2_Alt.txt"), "\xEF\xBB\xBFx\ry\r"},
                    {QStringLiteral("3_Alt.txt"), "Gr\xF6\xDF" "e \x80\n"}, {QStringLiteral("4_Alt.txt"), "a\n\nb"},
                    {QStringLiteral("1_Nur.txt"), "5\n"}});
   TForm1& f = p.a().Form1();
-  f.Memo1->setPlainText(QStringLiteral("1,5\n-2"));
-  f.Memo2->setPlainText(QStringLiteral("Größe\n"));
+  p.Daten(QStringLiteral("1,5\n-2"), QStringLiteral("Größe\n"));
   f.Edit3->setText(QStringLiteral("Messung"));
   f.Button14->click();
   const QByteArray dateien[] = {"1,5\n-2\n", "Gr\xC3\xB6\xC3\x9F" "e\n", "", ""};
@@ -74,13 +73,12 @@ void TDateienTest::SichernUndLaden() {
   QCOMPARE(p.meldungen.Texte.size(), 7);
 }
 
-void TDateienTest::AufDateiAnwenden() {
+void TFensterTest::AufDateiAnwenden() {
   TTestprogramm p({{QStringLiteral("1_Daten.txt"), "1\n4\n"}, {QStringLiteral("2_Daten.txt"), "2\n"}});
   TForm1& f = p.a().Form1();
   f.CheckBox2->click();
   QVERIFY(f.Edit2->isEnabled() && f.CheckBox3->isEnabled());
-  f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(QStringLiteral("Kehrwert")));
-  f.ComboBox1Change();
+  Waehlen(f, QStringLiteral("Kehrwert"));
   f.BitBtn1->click();
   QCOMPARE(Spalten(f), (QStringList{"1\n4", "2", "1\n0,25", ""}));
   QCOMPARE(p.Lesen(QStringLiteral("3Daten")), QByteArray("1\n0,25\n"));
@@ -107,7 +105,7 @@ void TDateienTest::AufDateiAnwenden() {
   QVERIFY(!f.Edit2->isEnabled() && !f.CheckBox3->isEnabled());
 }
 
-void TDateienTest::FallenGelasseneUndUnbrauchbareDateien() {
+void TFensterTest::FallenGelasseneUndUnbrauchbareDateien() {
   TTestprogramm p({{QStringLiteral("a.txt"), "1 2\n"}, {QStringLiteral("b.txt"), "3;4\n5 6\n"}, {QStringLiteral("leer.txt"), ""},
                    {QStringLiteral("binaer.dat"), QByteArray("\x01\x00\x02", 3)}});
   TForm1& f = p.a().Form1();
@@ -136,17 +134,11 @@ void TDateienTest::FallenGelasseneUndUnbrauchbareDateien() {
   p.Schreiben(QStringLiteral("1_Bin.txt"), QByteArray("1\n\x00\x07", 4));
   f.Edit3->setText(QStringLiteral("Bin"));
   f.Button15->click();
-  QCOMPARE(p.meldungen.Texte.value(0), p.Pfad(QStringLiteral("1_Bin.txt")) + QStringLiteral(" ist keine Textdatei"));
-  QCOMPARE(p.meldungen.Texte.size(), 1);
+  QCOMPARE(p.meldungen.Texte, QStringList{p.Pfad(QStringLiteral("1_Bin.txt")) + QStringLiteral(" ist keine Textdatei")});
   QCOMPARE(Spalte(f, 1), QStringLiteral("bleibt"));
   // Beyond the limits of lines and of bytes: the message of the refusal.
   const auto verweigert = [&](const char* name, qint64 bytes, qint64 zeilen) {
-    try {
-      TextLaden(p.Pfad(QString::fromLatin1(name)), bytes, zeilen);
-    } catch (const std::exception& e) {
-      return QString::fromUtf8(e.what());
-    }
-    return QStringLiteral("geladen");
+    return QString::fromStdString(Meldung([&] { TextLaden(p.Pfad(QString::fromLatin1(name)), bytes, zeilen); }));
   };
   p.Schreiben(QStringLiteral("zeilen.txt"), "1\n2\n3\n4\n");
   QVERIFY(verweigert("zeilen.txt", GroessteTextdatei, 3).endsWith(QStringLiteral("hat zu viele Zeilen zum Laden (höchstens 3)")));
@@ -157,7 +149,7 @@ void TDateienTest::FallenGelasseneUndUnbrauchbareDateien() {
 
 // The data sets of a listing: four files each; then the file list window loads them without
 // changing the name field.
-void TDateienTest::Dateiliste() {
+void TFensterTest::Dateiliste() {
   const QStringList a = {"1_A.txt", "2_A.txt", "3_A.txt", "4_A.txt"};
   QCOMPARE(Datensaetze(QStringList{".", ".."} + a + QStringList{"1_B.txt", "2_B.txt", "3_B.txt", "Diagramm", "Quarn.ini"}),
            QStringList{"A"});
@@ -179,8 +171,7 @@ void TDateienTest::Dateiliste() {
   QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(0)).center());
   QCOMPARE(f.Edit3->text(), QStringLiteral("Daten"));
   QCOMPARE(Spalten(f), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QString(), QString()}));
-  QVERIFY(liste.Label1->isHidden());
-  QVERIFY(p.meldungen.Texte.isEmpty());
+  QVERIFY(liste.Label1->isHidden() && p.meldungen.Texte.isEmpty());
   // Clicking the chosen set again loads it again, once.
   f.Memo1->clear();
   QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(0)).center());
@@ -194,8 +185,7 @@ void TDateienTest::Dateiliste() {
   // Files gone after the scan: the messages, and the label hidden again.
   for (int k = 1; k <= 4; ++k) QFile::remove(p.Pfad(QString::number(k) + QStringLiteral("_M.txt")));
   liste.ListBox1Click();
-  QCOMPARE(p.meldungen.Texte.size(), 4);
-  QVERIFY(liste.Label1->isHidden());
+  QVERIFY(p.meldungen.Texte.size() == 4 && liste.Label1->isHidden());
   // Folders count as entries of the listing, like files.
   for (const char* name : {"1_O.txt", "2_O.txt", "3_O.txt"}) QDir().mkpath(p.Pfad(QString::fromLatin1(name)));
   p.Schreiben(QStringLiteral("4_O.txt"), "");
@@ -204,7 +194,7 @@ void TDateienTest::Dateiliste() {
   QCOMPARE(liste.ListBox1->item(0)->text(), QStringLiteral("O"));
 }
 
-void TDateienTest::ByteOrderMarkInDerSpalteBleibt_data() {
+void TFensterTest::ByteOrderMarkInDerSpalteBleibt_data() {
   QTest::addColumn<QString>("text");
   const QString bom(QChar(0xFEFF));
   QTest::newRow("zweite Zeile") << QStringLiteral("1\n") + bom + QStringLiteral("2");
@@ -215,7 +205,7 @@ void TDateienTest::ByteOrderMarkInDerSpalteBleibt_data() {
 
 // Only a file's own leading mark is dropped; a U+FEFF the user has in a column stays, through
 // the column, a save and a load.
-void TDateienTest::ByteOrderMarkInDerSpalteBleibt() {
+void TFensterTest::ByteOrderMarkInDerSpalteBleibt() {
   QFETCH(QString, text);
   QCOMPARE(SpaltenText(SpaltenZeilen(text)), text);
   TTestprogramm p;

@@ -9,25 +9,23 @@
 
 namespace {
 
-void Tippen(QLineEdit* feld, const QString& text) { feld->selectAll(); QTest::keyClicks(feld, text); }
-
-// Count (or step), from and to; the four columns of the main window.
+// Count (or step), from and to.
 QStringList Felder(const TForm6& f) { return {f.Edit5->text(), f.Edit6->text(), f.Edit7->text()}; }
-QStringList Spalten(const TForm1& f) { return {Spalte(f, 1), Spalte(f, 2), Spalte(f, 3), Spalte(f, 4)}; }
+
+// The option (0 count, 1 step, 2 column 1), the text in its field and the message it gives.
+struct TAnzahl { int option; QString feld, meldung; };
 
 } // namespace
 
-void TFunktionTest::NachDemStartUndSofortPlotten() {
+void TFensterTest::NachDemStartUndSofortPlotten() {
   TTestprogramm p;
   TForm6& f = p.a().Form6();
   QCOMPARE(f.ComboBox1->count(), 17);
   QCOMPARE((QStringList{f.ComboBox1->currentText(), f.StringGrid1->item(0, 0)->text(), f.StringGrid1->item(0, 1)->text(),
                         f.Label4->text(), f.Label5->text()}),
            (QStringList{"Lineare Regression", "Var.", "Init.", "f(x) = b + a * x", "f(x) = +1,000 +1,000x"}));
-  for (int i = 1; i <= 8; ++i) {
-    QCOMPARE(f.StringGrid1->item(i, 0)->text(), QString(QChar(u'a' + i - 1)));
-    QCOMPARE(f.StringGrid1->item(i, 1)->text(), QStringLiteral("1,00"));
-  }
+  for (int i = 1; i <= 8; ++i)
+    QCOMPARE(f.StringGrid1->item(i, 0)->text() + f.StringGrid1->item(i, 1)->text(), QChar(u'a' + i - 1) + QStringLiteral("1,00"));
   QVERIFY(f.RadioButton1->isChecked());
   QCOMPARE(Felder(f), (QStringList{"10", "0", "1"}));
   // The main window's "f(x)" opens it; a coefficient typed changes the label with the key.
@@ -45,16 +43,15 @@ void TFunktionTest::NachDemStartUndSofortPlotten() {
   QCOMPARE(f.StringGrid1->item(1, 1)->text(), QStringLiteral("2"));
   Tippen(f.Edit7, QStringLiteral("3"));
   QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
-  QVERIFY(plot.isVisible());
-  QCOMPARE(plot.Lampenzustand(), 1);
-  QTest::mouseClick(plot.CheckBox3, Qt::LeftButton, {}, QPoint(4, plot.CheckBox3->height() / 2));
+  QVERIFY(plot.isVisible() && plot.Lampenzustand() == 1);
+  Klick(plot.CheckBox3);
   f.StringGrid1->item(3, 1)->setText(QStringLiteral("7"));
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
   QCOMPARE((QStringList{f.StringGrid1->item(1, 1)->text(), f.StringGrid1->item(2, 1)->text(), f.StringGrid1->item(3, 1)->text()}),
            (QStringList{"2", "1", "7"}));
 }
 
-void TFunktionTest::ErzeugenAusVorgabenUndSpalteEins() {
+void TFensterTest::ErzeugenAusVorgabenUndSpalteEins() {
   TTestprogramm p;
   TForm6& f = p.a().Form6();
   TForm1& h = p.a().Form1();
@@ -81,28 +78,24 @@ void TFunktionTest::ErzeugenAusVorgabenUndSpalteEins() {
   QCOMPARE(Spalten(h), (QStringList{"1\n2\n3\n5", "2\n3\n4\n6", "2\n3", "3\n4"}));
 }
 
-void TFunktionTest::UnbrauchbareAnzahlAendertNichts_data() {
-  QTest::addColumn<int>("option");
-  QTest::addColumn<QString>("feld");
-  QTest::addColumn<QString>("meldung");
-  QTest::newRow("Spalte 1, kein Ganzes") << 2 << QStringLiteral("abc") << QStringLiteral("'abc' ist kein gültiger Integerwert");
+void TFensterTest::UnbrauchbareAnzahlAendertNichts_data() {
+  QTest::addColumn<TAnzahl>("fall");
+  QTest::newRow("Spalte 1, kein Ganzes") << TAnzahl{2, "abc", "'abc' ist kein gültiger Integerwert"};
   const QString zuViele = QStringLiteral("Zu viele Werte: höchstens 8000000 können erzeugt werden");
-  QTest::newRow("zu viele") << 0 << QStringLiteral("99999999") << zuViele;
-  QTest::newRow("winziger Schritt") << 1 << QStringLiteral("1e-300") << zuViele;
+  QTest::newRow("zu viele") << TAnzahl{0, "99999999", zuViele};
+  QTest::newRow("winziger Schritt") << TAnzahl{1, "1e-300", zuViele};
 }
 
-void TFunktionTest::UnbrauchbareAnzahlAendertNichts() {
-  QFETCH(int, option);
-  QFETCH(QString, feld);
-  QFETCH(QString, meldung);
+void TFensterTest::UnbrauchbareAnzahlAendertNichts() {
+  QFETCH(TAnzahl, fall);
   TTestprogramm p;
   TForm6& f = p.a().Form6();
   TForm1& h = p.a().Form1();
   const QStringList vorher{"Spalte 1", "Spalte 2", "Spalte 3", "Spalte 4"};
   for (int k = 1; k <= 4; ++k) h.Spalte(k)->setPlainText(vorher[k - 1]);
-  QTest::mouseClick(std::array<QRadioButton*, 3>{f.RadioButton1, f.RadioButton2, f.RadioButton3}[static_cast<std::size_t>(option)], Qt::LeftButton);
-  Tippen(f.Edit5, feld);
+  QTest::mouseClick(std::array<QRadioButton*, 3>{f.RadioButton1, f.RadioButton2, f.RadioButton3}[static_cast<std::size_t>(fall.option)], Qt::LeftButton);
+  Tippen(f.Edit5, fall.feld);
   QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
-  QCOMPARE(p.meldungen.Fehlertexte, QStringList{meldung});
+  QCOMPARE(p.meldungen.Fehlertexte, QStringList{fall.meldung});
   QCOMPARE(Spalten(h), vorher);
 }

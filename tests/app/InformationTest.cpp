@@ -1,13 +1,11 @@
 #include "AppTestHilfen.h"
 #include "AppTests.h"
 
-#include "QtLeinwand.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
 
 #include "fit/Modelle.h"
-#include "plot/Beispiel.h"
 #include "plot/Diagramm.h"
 
 #include <QtTest>
@@ -17,24 +15,19 @@ namespace {
 
 QString Text(const TForm5& info, int nummer) { return info.findChild<QLabel*>(QStringLiteral("Label%1").arg(nummer))->text(); }
 
-TDiagrammEinstellungen Vierstellig() { TDiagrammEinstellungen e; e.Zahlformat = {4, 4, false}; return e; }
+const TDiagrammEinstellungen Vierstellig{.Zahlformat = {4, 4, false}};
 
 // y = 2x, fitted.
-TFitErgebnis Gerade() {
-  TFitErgebnis f;
-  f.Modell = 1;
-  f.Koeffizienten.Werte[0] = 2;
-  f.Koeffizienten.Werte[1] = 0;
-  return f;
-}
+const TFitErgebnis Gerade{.Modell = 1, .Koeffizienten = {.Werte = {2, 0}}};
 
 const TVektor X5 = {1, 2, 3, 4, 5}, Y5 = {2, 4, 6, 8, 10};
 
 } // namespace
 
-void TInformationTest::Anfangstexte_data() {
-  QTest::addColumn<int>("nummer");
-  QTest::addColumn<QString>("text");
+// Every label as created, "Label<number> text", in one program.
+void TFensterTest::Anfangstexte() {
+  TTestprogramm p;
+  TForm5& info = p.a().Form5();
   const std::pair<int, const char*> texte[] = {
       {1, "Datenpunkte: "}, {2, "0"}, {9, "Reichweite: "}, {7, "0 < x < 1"}, {8, "0 < y < 1"},
       {18, "Schrittweite: "}, {19, "0"}, {10, "Summe: "}, {13, "x = 0"}, {14, "y = 0"}, {15, "Mittelwerte:"},
@@ -42,20 +35,17 @@ void TInformationTest::Anfangstexte_data() {
       {20, "Varianz:"}, {21, "X = 0"}, {22, "Y = 0"}, {23, "Standardabweichung"}, {24, "X = 0"}, {25, "Y = 0"},
       {5, "Funktion: "}, {6, "f(x) = a + bx"}, {3, "Summe der quadratischen Abstände: "}, {4, "0"},
       {33, "Durchschnittlich:"}, {34, "0"}, {31, "Chi-Square:"}, {32, "0"}, {30, "Berechung abgebrochen"}};
-  for (const auto& [nummer, text] : texte) QTest::newRow(qPrintable(QString::number(nummer))) << nummer << QString::fromUtf8(text);
-}
-
-void TInformationTest::Anfangstexte() {
-  QFETCH(int, nummer);
-  QFETCH(QString, text);
-  TTestprogramm p;
-  TForm5& info = p.a().Form5();
-  QCOMPARE(Text(info, nummer), text);
+  QStringList ist, soll;
+  for (const auto& [nummer, text] : texte) {
+    ist << QStringLiteral("Label%1 ").arg(nummer) + Text(info, nummer);
+    soll << QStringLiteral("Label%1 ").arg(nummer) + QString::fromUtf8(text);
+  }
+  QCOMPARE(ist, soll);
   QVERIFY(info.Label30->isHidden() && !info.CheckBox1->isChecked());
   QCOMPARE(info.CheckBox1->text(), QStringLiteral("Inklusive Daten"));
 }
 
-void TInformationTest::BerichtUndAbbruch() {
+void TFensterTest::BerichtUndAbbruch() {
   TTestprogramm p({{QStringLiteral("alt.txt"), "alter Inhalt"}});
   TForm5& info = p.a().Form5();
   // Over an existing file, as the window starts.
@@ -63,8 +53,7 @@ void TInformationTest::BerichtUndAbbruch() {
   QTest::mouseClick(info.SpeedButton1, Qt::LeftButton);
   QCOMPARE(p.dialoge.Fragen.size(), 1);
   QCOMPARE((QStringList{p.dialoge.Fragen[0].filter, p.dialoge.Fragen[0].endung}), (QStringList{"Textdatei (*.txt)", "txt"}));
-  QVERIFY(p.Lesen(QStringLiteral("alt.txt")).startsWith("Datenpunkte: 0\r\n"));
-  QVERIFY(p.meldungen.Texte.isEmpty());
+  QVERIFY(p.Lesen(QStringLiteral("alt.txt")).startsWith("Datenpunkte: 0\r\n") && p.meldungen.Texte.isEmpty());
   // A target that cannot be written: one message, nothing else changes. (A folder: the file
   // system refuses it even to the superuser.)
   p.dialoge.Namen << p.Datenordner();
@@ -75,41 +64,35 @@ void TInformationTest::BerichtUndAbbruch() {
   QTest::mouseClick(info.SpeedButton1, Qt::LeftButton);
   QCOMPARE(p.meldungen.Texte.size(), 1);
   // "Inklusive Daten": the pairs of the columns after the labels, as many as the shorter has.
-  TForm1& haupt = p.a().Form1();
-  haupt.Memo1->setPlainText(QStringLiteral("1.5\n2\n3\n4\n5"));
-  haupt.Memo2->setPlainText(QStringLiteral("2\n4\n6\n8\n10\n12\n14"));
-  info.INfoeinfuellen(X5, Y5, Gerade(), Vierstellig());
+  p.Daten(QStringLiteral("1.5\n2\n3\n4\n5"), QStringLiteral("2\n4\n6\n8\n10\n12\n14"));
+  info.INfoeinfuellen(X5, Y5, Gerade, Vierstellig);
   QTest::mouseClick(info.CheckBox1, Qt::LeftButton);
   p.dialoge.Namen << p.Pfad(QStringLiteral("bericht.txt"));
   QTest::mouseClick(info.SpeedButton1, Qt::LeftButton);
-  const QByteArray bytes = p.Lesen(QStringLiteral("bericht.txt"));
-  QVERIFY(bytes.endsWith("\r\n") && !bytes.startsWith("\xEF\xBB\xBF"));
-  const QList<QByteArray> zeilen = bytes.chopped(1).split('\n');
-  QCOMPARE(zeilen.size(), 30);
-  for (const QByteArray& zeile : zeilen) QVERIFY(zeile.endsWith('\r'));
-  const QList<QByteArray> erwartet = {
+  // Windows line ends after every line, no byte order mark, Windows-1252.
+  const QByteArrayList erwartet = {
       "Datenpunkte: 5", "Reichweite: ", "1,0000 < X < 5,0000", "2,0000 < Y < 10,0000", "Summe: ",
       "X = 15,0000", "Y = 30,0000", "Mittelwerte:", "Arithmetisch:", "X = 3,0000", "Y = 6,0000",
       "Geometrisch:", "X = 2,6052", "Y = 5,2103", "Schrittweite: 1,0000", "Varianz:", "dX\xB2 = 2,0000",
       "dY\xB2 = 8,0000", "Standardabweichung", "dX = 1,4142", "dY = 2,8284", "Funktion: y = +2,0000x",
       "Summe der quadratischen Abst\xE4nde: 0,0000", "Durchschnittlich:0,0000", "Chi-Square:0,0000",
       "1.5 2", "2 4", "3 6", "4 8", "5 10"};
-  for (qsizetype i = 0; i < erwartet.size(); ++i) QCOMPARE(zeilen[i].chopped(1), erwartet[i]);
+  QCOMPARE(p.Lesen(QStringLiteral("bericht.txt")), erwartet.join("\r\n") + "\r\n");
   // A fill that overflows at the step width, after the geometric means: the labels before it are
   // new, the later ones keep the last complete fill's texts, and the marker shows.
   QVERIFY(info.Label30->isHidden());
   QCOMPARE(info.Label19->text(), QStringLiteral("1,0000"));
-  info.INfoeinfuellen(TVektor{1e308, -1e308}, TVektor{1, 2}, Gerade(), Vierstellig());
+  info.INfoeinfuellen(TVektor{1e308, -1e308}, TVektor{1, 2}, Gerade, Vierstellig);
   QCOMPARE((QStringList{Text(info, 2), Text(info, 16), Text(info, 28), Text(info, 19), Text(info, 24)}),
            (QStringList{"2", "X = 0,0000", "X = ?", "1,0000", "dX = 1,4142"}));
   QVERIFY(!info.Label30->isHidden());
   QCOMPARE(p.meldungen.Texte.size(), 1); // no message of its own
   // The next complete fill hides the marker again.
-  info.INfoeinfuellen(X5, Y5, Gerade(), Vierstellig());
+  info.INfoeinfuellen(X5, Y5, Gerade, Vierstellig);
   QVERIFY(info.Label30->isHidden());
 }
 
-void TInformationTest::ErklaerungenUndBeispielbilder() {
+void TFensterTest::ErklaerungenUndBeispielbilder() {
   TTestprogramm p;
   TForm3& erklaerung = p.a().Form3();
   TForm1& haupt = p.a().Form1();
@@ -122,17 +105,8 @@ void TInformationTest::ErklaerungenUndBeispielbilder() {
   for (int m = 1; m <= Modellanzahl; ++m)
     QCOMPARE(auswahl->itemText(m - 1), QString::fromStdString(std::string(Modellnamen(static_cast<uint8_t>(m)))));
   QCOMPARE(auswahl->currentIndex(), 0);
-  const auto referenz = [](int modell) {
-    QImage bild(129, 121, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    TQtLeinwand l(bild);
-    const TBeispiel b = ModellBeispiel(static_cast<uint8_t>(modell));
-    BeispielZeichnen(l, b.x, b.y, b.einstellungen);
-    return bild;
-  };
-  QCOMPARE(erklaerung.Beispielbild(), referenz(1)); // drawn at creation
-  erklaerung.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&erklaerung));
+  QCOMPARE(erklaerung.Beispielbild(), Beispielbild(1)); // drawn at creation
+  QVERIFY(Gezeigt(erklaerung));
   erklaerung.activateWindow();
   erklaerung.ListBox1->setFocus();
   QVERIFY(erklaerung.Label1->text().isEmpty()); // the focus alone chooses nothing
@@ -157,7 +131,7 @@ void TInformationTest::ErklaerungenUndBeispielbilder() {
   auswahl->setFocus();
   for (Qt::Key taste : tasten) {
     QTest::keyClick(auswahl, taste);
-    QCOMPARE(erklaerung.Beispielbild(), referenz(auswahl->currentIndex() + 1));
+    QCOMPARE(erklaerung.Beispielbild(), Beispielbild(static_cast<uint8_t>(auswahl->currentIndex() + 1)));
   }
   QCOMPARE(auswahl->currentIndex(), Modellanzahl - 1);
 }

@@ -16,29 +16,16 @@
 
 namespace {
 
-// The plot window shown with the data in columns 1 and 2.
-struct TPlot : TTestprogramm {
-  TForm4& Zeigen(const QString& x, const QString& y) {
-    a().Form1().Memo1->setPlainText(x);
-    a().Form1().Memo2->setPlainText(y);
-    a().Form4().show();
-    [this] { QVERIFY(QTest::qWaitForWindowExposed(&a().Form4())); }();
-    return a().Form4();
-  }
-};
-
 void Rad(QWidget* w, QPoint wo, int delta) {
   QWheelEvent rad(wo, w->mapToGlobal(wo), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(w, &rad);
 }
 
-void Klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2)); }
-
 using TMausaktion = std::function<void(TForm4&)>;
 
 } // namespace
 
-void TInteraktionTest::MausOhneZeichnung_data() {
+void TFensterTest::MausOhneZeichnung_data() {
   QTest::addColumn<TMausaktion>("aktion");
   QTest::newRow("bewegen") << TMausaktion([](TForm4& f) { QTest::mouseMove(f.Plot, {300, 200}); });
   QTest::newRow("links") << TMausaktion([](TForm4& f) { QTest::mouseClick(f.Plot, Qt::LeftButton, {}, {300, 200}); });
@@ -49,20 +36,20 @@ void TInteraktionTest::MausOhneZeichnung_data() {
 }
 
 // Before any drawing, and after drawing empty columns, the mapping has no plot area.
-void TInteraktionTest::MausOhneZeichnung() {
+void TFensterTest::MausOhneZeichnung() {
   QFETCH(TMausaktion, aktion);
-  TPlot p;
-  TForm4& f = p.Zeigen(QString(), QString());
+  TTestprogramm p;
+  TForm4& f = p.a().Form4();
+  QVERIFY(Gezeigt(f));
   aktion(f);
   QVERIFY(std::isfinite(f.Einstellungen().KastenX) && std::isfinite(f.Einstellungen().KastenY));
-  QVERIFY(f.Label13->isHidden());
-  QVERIFY(p.meldungen.Texte.isEmpty());
+  QVERIFY(f.Label13->isHidden() && p.meldungen.Texte.isEmpty());
 }
 
 // The box, the tracer and the read-out on a line fit; then the tangent of a Gauss fit.
-void TInteraktionTest::KastenTracerUndTangente() {
-  TPlot p;
-  TForm4& f = p.Zeigen(QStringLiteral("0\n1\n2\n3\n4"), QStringLiteral("1\n3\n5\n7\n9"));
+void TFensterTest::KastenTracerUndTangente() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("0\n1\n2\n3\n4"), QStringLiteral("1\n3\n5\n7\n9"));
   Klick(f.CheckBox3); // a line fit
   const TAbbildung a = f.Abbildung();
   const auto kasten = [&] { return QPointF(f.Einstellungen().KastenX, f.Einstellungen().KastenY); };
@@ -85,42 +72,30 @@ void TInteraktionTest::KastenTracerUndTangente() {
   QVERIFY(f.Label13->isVisible());
   QCOMPARE(f.Label13->pos(), QPoint(225, 125));
   const QPointF m = welt({200, 100});
-  QCOMPARE(f.Label13->text(), QStringLiteral("x = %1\ny = %2")
-                                  .arg(QString::fromStdString(ZahlFormatiert(m.x(), f.Einstellungen().Zahlformat)),
-                                       QString::fromStdString(ZahlFormatiert(m.y(), f.Einstellungen().Zahlformat))));
+  const auto zahl = [&](double w) { return QString::fromStdString(ZahlFormatiert(w, f.Einstellungen().Zahlformat)); };
+  QCOMPARE(f.Label13->text(), QStringLiteral("x = %1\ny = %2").arg(zahl(m.x()), zahl(m.y())));
   // A tangent at x = 2 to a Gauss fit of other points, drawn as the renderer draws it.
   const TVektor xs{0, 1, 2, 3, 4, 5}, ys{0.1, 1, 3, 2.9, 1.1, 0.2};
-  p.a().Form1().Memo1->setPlainText(QStringLiteral("0\n1\n2\n3\n4\n5"));
-  p.a().Form1().Memo2->setPlainText(QStringLiteral("0,1\n1\n3\n2,9\n1,1\n0,2"));
+  p.Daten(QStringLiteral("0\n1\n2\n3\n4\n5"), QStringLiteral("0,1\n1\n3\n2,9\n1,1\n0,2"));
   QTest::mouseClick(f.SpeedButton11, Qt::LeftButton); // the fit and the extras again
-  f.ComboBox1->setFocus();
-  QTest::keyClick(f.ComboBox1, Qt::Key_Down);
-  QTest::keyClick(f.ComboBox1, Qt::Key_Down); // Gauss
-  f.Edit21->selectAll();
-  QTest::keyClicks(f.Edit21, QStringLiteral("2"));
+  Waehlen(f.ComboBox1, 2); // Gauss
+  Tippen(f.Edit21, QStringLiteral("2"));
   Klick(f.CheckBox19);
-  QVERIFY(f.Einstellungen().Tangente);
-  QCOMPARE(f.Einstellungen().TangenteX, 2.0);
-  QCOMPARE(f.Lampenzustand(), 1);
-  QImage bild(697, 409, QImage::Format_RGB32);
-  TQtLeinwand l(bild);
-  DiagrammZeichnen(l, xs, ys, {}, {}, f.Einstellungen());
-  QCOMPARE(f.Bild(), bild);
+  QVERIFY(f.Einstellungen().Tangente && f.Einstellungen().TangenteX == 2.0 && f.Lampenzustand() == 1);
+  QCOMPARE(f.Bild(), Gezeichnet(xs, ys, f.Einstellungen()));
 }
 
-void TInteraktionTest::ZoomGrenzenIntegrationenUndLinien() {
-  TPlot p;
-  TForm4& f = p.Zeigen(QStringLiteral("0\n10"), QStringLiteral("0\n5"));
+void TFensterTest::ZoomGrenzenIntegrationenUndLinien() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("0\n10"), QStringLiteral("0\n5"));
   f.SpeedButton10->click();
   int zeichnungen = f.Zeichnungen();
-  f.TrackBar2->setFocus();
-  QTest::keyClick(f.TrackBar2, Qt::Key_End);
+  Taste(f.TrackBar2, Qt::Key_End);
   QCOMPARE(f.TrackBar2->value(), 10);
   QCOMPARE(f.Zeichnungen(), zeichnungen + 1);
-  QVERIFY(f.CheckBox4->isChecked() && f.CheckBox5->isChecked() && f.CheckBox6->isChecked() && f.CheckBox7->isChecked());
+  QCOMPARE(Haken({f.CheckBox4, f.CheckBox5, f.CheckBox6, f.CheckBox7, f.CheckBox21}), QStringLiteral("++++-"));
   QCOMPARE((QStringList{f.Edit8->text(), f.Edit9->text(), f.Edit6->text(), f.Edit7->text()}),
            (QStringList{"-17,1828182845905", "27,1828182845905", "-8,59140914229523", "13,5914091422952"}));
-  QVERIFY(!f.CheckBox21->isChecked());
   // The toggle: all four turned, one redraw each time; twice restores them.
   f.CheckBox5->setChecked(false);
   zeichnungen = f.Zeichnungen();
@@ -137,8 +112,7 @@ void TInteraktionTest::ZoomGrenzenIntegrationenUndLinien() {
   // Thawed, with the mathematical options: up to nine integrations and derivatives, and the marker lines.
   Klick(f.CheckBox21);
   QTest::mouseClick(f.SpeedButton11, Qt::LeftButton);
-  QTest::mouseClick(f.UpDown1Rechts, Qt::LeftButton);
-  QTest::mouseClick(f.UpDown1Rechts, Qt::LeftButton);
+  for (int i = 0; i < 2; ++i) QTest::mouseClick(f.UpDown1Rechts, Qt::LeftButton);
   QCOMPARE(f.Label1->text(), QStringLiteral("2 mal integrieren"));
   QCOMPARE(f.Einstellungen().Integrationen, 2);
   for (int i = 0; i < 12; ++i) QTest::mouseClick(f.UpDown1Rechts, Qt::LeftButton);
@@ -156,17 +130,15 @@ void TInteraktionTest::ZoomGrenzenIntegrationenUndLinien() {
   Klick(f.CheckBox3);
   QVERIFY(f.CheckBox17->isEnabled());
   Klick(f.CheckBox9);
-  QCOMPARE(f.Einstellungen().LinienAnzahl, 2);
-  QCOMPARE(f.Einstellungen().Linien[0].Art, 0);
-  QCOMPARE(f.Einstellungen().Linien[1].Art, 1);
+  const TDiagrammEinstellungen& e = f.Einstellungen();
+  QCOMPARE((QList<int>{e.LinienAnzahl, e.Linien[0].Art, e.Linien[1].Art}), (QList<int>{2, 0, 1}));
 }
 
-void TInteraktionTest::ZoomJenseitsDesBereichs() {
-  TPlot p;
-  TForm4& f = p.Zeigen(QStringLiteral("-1e308\n1e308"), QStringLiteral("0\n1"));
+void TFensterTest::ZoomJenseitsDesBereichs() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("-1e308\n1e308"), QStringLiteral("0\n1"));
   f.SpeedButton10->click();
-  f.TrackBar2->setFocus();
-  QTest::keyClick(f.TrackBar2, Qt::Key_End);
+  Taste(f.TrackBar2, Qt::Key_End);
   QCOMPARE(p.meldungen.Fehlertexte, QStringList{QStringLiteral("Gleitkommaüberlauf")});
   QCOMPARE(f.Edit8->text(), QStringLiteral("0"));
   QVERIFY(!f.CheckBox6->isChecked() && !f.CheckBox21->isChecked());

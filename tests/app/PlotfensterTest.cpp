@@ -18,31 +18,6 @@
 
 namespace {
 
-// A program with its plot window; Zeigen fills columns 1 and 2 and shows the window through
-// the plot button.
-struct TPlotprogramm : TTestprogramm {
-  TForm4& plot() { return a().Form4(); }
-  TForm1& haupt() { return a().Form1(); }
-  void Daten(const QString& x, const QString& y) { haupt().Memo1->setPlainText(x); haupt().Memo2->setPlainText(y); }
-  TForm4& Zeigen(const QString& x, const QString& y) {
-    Daten(x, y);
-    QTest::mouseClick(haupt().Button10, Qt::LeftButton);
-    [this] { QVERIFY(QTest::qWaitForWindowExposed(&plot())); }();
-    return plot();
-  }
-};
-
-void Klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2)); }
-
-void Tippen(QLineEdit* feld, const QString& text) { feld->selectAll(); QTest::keyClicks(feld, text); }
-
-// A list position chosen with the keyboard, as a user would.
-void Waehlen(QComboBox* liste, int position) {
-  liste->setFocus();
-  while (liste->currentIndex() < position) QTest::keyClick(liste, Qt::Key_Down);
-  while (liste->currentIndex() > position) QTest::keyClick(liste, Qt::Key_Up);
-}
-
 QString Zelle(const TForm4& p, int zeile) { return p.StringGrid1->item(zeile, 1)->text(); }
 
 using TAktion = std::function<void(TForm4&)>;
@@ -50,12 +25,12 @@ using TPruefung = std::function<bool(const TDiagrammEinstellungen&)>;
 
 } // namespace
 
-// Every control as created: the row is named after it; caption, hint and state ("an": ticked,
+// Every control as created, in one program: its name, caption, hint and state ("an": ticked,
 // "gesperrt": disabled, "verborgen": hidden).
-void TPlotfensterTest::Anfangszustand_data() {
-  QTest::addColumn<QString>("text");
-  QTest::addColumn<QString>("hinweis");
-  QTest::addColumn<QString>("zustand");
+void TFensterTest::Anfangszustand() {
+  TTestprogramm p;
+  TForm4& f = p.a().Form4();
+  QVERIFY(!f.isVisible() && f.Zeichnungen() == 0);
   const char* const zeilen[][4] = {
       {"CheckBox1", "Verbinden"}, {"CheckBox14", "Aus", "Ob die Punkte ausgestellt werden sollen"}, {"Edit22", "4"},
       {"CheckBox2", "Beschriftung", "Die Achsen anzeigen?", "an"}, {"CheckBox10", "Skala", "Skalen anzeigen?", "an"},
@@ -82,56 +57,37 @@ void TPlotfensterTest::Anfangszustand_data() {
       {"CheckBox19", "Tangente an", "Tangente an die Fitkurve legen", "gesperrt"},
       {"Edit21", "1,0", "Wo soll die Tangente angelegt werden"}, {"CheckBox8", "Vertikale"}, {"CheckBox9", "Horizontale"},
       {"CheckBox17", "Schnitt mit Graph", "", "gesperrt"}};
-  for (const auto& z : zeilen)
-    QTest::newRow(z[0]) << QString::fromUtf8(z[1]) << QString::fromUtf8(z[2]) << QString::fromUtf8(z[3]);
+  for (const auto& z : zeilen) {
+    const QWidget* w = f.findChild<QWidget*>(QString::fromUtf8(z[0]));
+    QVERIFY2(w, z[0]);
+    const auto* kasten = qobject_cast<const QCheckBox*>(w);
+    const QString zustand = QLatin1String(kasten && kasten->isChecked() ? "an" : "") +
+                            QLatin1String(w->isEnabled() ? "" : "gesperrt") + QLatin1String(w->isHidden() ? "verborgen" : "");
+    // One text per control, so that a failure names it.
+    const QString ist = QStringList{z[0], w->property("text").toString(), w->toolTip(), zustand}.join(QStringLiteral(" | "));
+    QCOMPARE(ist, QStringList({z[0], z[1], z[2], z[3]}).join(QStringLiteral(" | ")));
+  }
 }
 
-void TPlotfensterTest::Anfangszustand() {
-  QFETCH(QString, text);
-  QFETCH(QString, hinweis);
-  QFETCH(QString, zustand);
-  TPlotprogramm p;
-  TForm4& f = p.plot();
-  QVERIFY(!f.isVisible() && f.Zeichnungen() == 0);
-  auto* w = f.findChild<QWidget*>(QString::fromUtf8(QTest::currentDataTag()));
-  QVERIFY(w);
-  const QVariant t = w->property("text");
-  if (!text.isEmpty() || t.isValid()) QCOMPARE(t.toString(), text);
-  QCOMPARE(w->toolTip(), hinweis);
-  if (auto* kasten = qobject_cast<QCheckBox*>(w)) QCOMPARE(kasten->isChecked(), zustand == QLatin1String("an"));
-  QCOMPARE(w->isEnabled(), zustand != QLatin1String("gesperrt"));
-  QCOMPARE(w->isHidden(), zustand == QLatin1String("verborgen"));
-}
-
-void TPlotfensterTest::PlotknopfEinfrierenUndNormalisieren() {
-  TPlotprogramm p;
-  TForm4& f = p.Zeigen(QStringLiteral("1\n2\n3\n4"), QStringLiteral("2\n3\n5\n4"));
+void TFensterTest::PlotknopfEinfrierenUndNormalisieren() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("1\n2\n3\n4"), QStringLiteral("2\n3\n5\n4"));
   QCOMPARE(f.Lampenzustand(), 1);
   QVERIFY(QRegularExpression(QStringLiteral("^\\d+(,\\d)?(ms|s|m)$")).match(f.Label12->text()).hasMatch());
   // Showing the window put the box off the image.
   QVERIFY(!ImBild(f.Abbildung(), WeltZuPixel(f.Abbildung(), f.Einstellungen().KastenX, f.Einstellungen().KastenY)));
-  // The record of the control defaults, written out by hand.
-  TDiagrammEinstellungen r;
-  r.Zahlformat = {4, 4, false};
-  r.FitParameter = {10, 100, 1e-9};
-  r.Fit.Prozent = 100;
-  r.TangenteX = 1;
-  r.Formel = true;
-  r.Zeichendicke = 0;
-  r.LogBasisX = r.LogBasisY = 0;
-  r.KastenX = f.Einstellungen().KastenX; // moved off the image when the window was shown
-  r.KastenY = f.Einstellungen().KastenY;
-  QImage bild(697, 409, QImage::Format_RGB32);
-  TQtLeinwand l(bild);
-  DiagrammZeichnen(l, TVektor{1, 2, 3, 4}, TVektor{2, 3, 5, 4}, {}, {}, r);
+  // The record of the control defaults, written out by hand; the box where showing moved it.
+  const TDiagrammEinstellungen r{.Fit = {.Prozent = 100}, .Zahlformat = {4, 4, false}, .FitParameter = {10, 100, 1e-9},
+                                 .TangenteX = 1, .Formel = true, .Zeichendicke = 0, .KastenX = f.Einstellungen().KastenX,
+                                 .KastenY = f.Einstellungen().KastenY, .LogBasisX = 0, .LogBasisY = 0};
+  const QImage bild = Gezeichnet(TVektor{1, 2, 3, 4}, TVektor{2, 3, 5, 4}, r);
   QCOMPARE(f.Bild(), bild);
   QVERIFY(p.meldungen.Texte.isEmpty());
   // Frozen, the picture stays while changes gather; thawing draws them once.
   f.SpeedButton10->click(); // the display options
   Klick(f.CheckBox21);
   const int vorher = f.Zeichnungen();
-  Klick(f.CheckBox1);
-  Klick(f.CheckBox14);
+  for (QCheckBox* kasten : {f.CheckBox1, f.CheckBox14}) Klick(kasten);
   Tippen(f.Edit1, QStringLiteral("Zeit"));
   QCOMPARE(f.Zeichnungen(), vorher);
   QCOMPARE(f.Bild(), bild);
@@ -140,26 +96,22 @@ void TPlotfensterTest::PlotknopfEinfrierenUndNormalisieren() {
   QVERIFY(f.Einstellungen().Verbinden && f.Einstellungen().PunkteAus);
   QCOMPARE(f.Einstellungen().AchseX, std::string("Zeit"));
   // The plot button on new columns: they are normalised where the drawing reads them.
-  p.haupt().Memo3->setPlainText(QStringLiteral("0.5"));
-  p.Zeigen(QStringLiteral("1.5\n\n3"), QStringLiteral("2\n4\n\n"));
-  QCOMPARE(Spalte(p.haupt(), 1), QStringLiteral("1,5\n0\n3"));
-  QCOMPARE(Spalte(p.haupt(), 2), QStringLiteral("2\n4\n0"));
-  QCOMPARE(Spalte(p.haupt(), 3), QStringLiteral("0.5"));
+  p.a().Form1().Memo3->setPlainText(QStringLiteral("0.5"));
+  p.Plotten(QStringLiteral("1.5\n\n3"), QStringLiteral("2\n4\n\n"));
+  QCOMPARE(Spalten(p.a().Form1()).mid(0, 3), (QStringList{"1,5\n0\n3", "2\n4\n0", "0.5"}));
   QTest::mouseClick(f.SpeedButton11, Qt::LeftButton); // the fit group again
   Waehlen(f.ComboBox2, 3); // "XY-Individuell" reads columns 3 and 4 too
-  QCOMPARE(Spalte(p.haupt(), 3), QStringLiteral("0,5"));
+  QCOMPARE(Spalte(p.a().Form1(), 3), QStringLiteral("0,5"));
 }
 
-void TPlotfensterTest::FehlschlagZeigtLampeUndHilfen() {
-  TPlotprogramm p;
-  TForm4& f = p.Zeigen(QStringLiteral("1\n2\n3"), QStringLiteral("1\n2\n3"));
+void TFensterTest::FehlschlagZeigtLampeUndHilfen() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("1\n2\n3"), QStringLiteral("1\n2\n3"));
   Klick(f.CheckBox3);
   QCOMPARE(f.Fitergebnis().Modell, 1);
-  p.haupt().Memo1->setPlainText(QStringLiteral("1\n1\n1"));
+  p.a().Form1().Memo1->setPlainText(QStringLiteral("1\n1\n1"));
   f.Plotten(); // a line through three points with one x: the fit faults
-  QCOMPARE(f.Lampenzustand(), 0);
-  QCOMPARE(f.Fitergebnis().Modell, 0);
-  QVERIFY(p.meldungen.Texte.isEmpty());
+  QVERIFY(f.Lampenzustand() == 0 && f.Fitergebnis().Modell == 0 && p.meldungen.Texte.isEmpty());
   QVERIFY(f.Label14->isVisible() && f.Label15->isVisible());
   QVERIFY(f.Label14->text().contains(QStringLiteral("Minimum gefunden wird,")));
   QTest::mouseClick(f.Label14, Qt::LeftButton);
@@ -167,21 +119,19 @@ void TPlotfensterTest::FehlschlagZeigtLampeUndHilfen() {
   QTest::mouseClick(f.Image1, Qt::LeftButton);
   QVERIFY(f.Label14->isVisible() && f.Label15->isHidden());
   Klick(f.CheckBox3); // the next drawing, without the fit, succeeds
-  QCOMPARE(f.Lampenzustand(), 1);
-  QVERIFY(f.Label14->isHidden());
+  QVERIFY(f.Lampenzustand() == 1 && f.Label14->isHidden());
   Klick(f.CheckBox3);
   // Help texts off: the lamp alone.
   p.a().Form7().CheckBox2->setChecked(false);
   f.Plotten();
-  QCOMPARE(f.Lampenzustand(), 0);
-  QVERIFY(f.Label14->isHidden() && f.Label15->isHidden());
+  QVERIFY(f.Lampenzustand() == 0 && f.Label14->isHidden() && f.Label15->isHidden());
 }
 
-void TPlotfensterTest::LeereSpalteZweiMitKasten() {
-  TPlotprogramm p;
+void TFensterTest::LeereSpalteZweiMitKasten() {
+  TTestprogramm p;
   p.Daten(QStringLiteral("1\n2\n3"), QString());
-  QTest::mouseClick(p.haupt().Button10, Qt::LeftButton); // refuses: no pairs
-  TForm4& f = p.plot();
+  QTest::mouseClick(p.a().Form1().Button10, Qt::LeftButton); // refuses: no pairs
+  TForm4& f = p.a().Form4();
   f.show();
   Klick(f.CheckBox3);
   Waehlen(f.ComboBox1, 2); // Gauss
@@ -189,7 +139,7 @@ void TPlotfensterTest::LeereSpalteZweiMitKasten() {
   QVERIFY(std::isfinite(f.Einstellungen().KastenX) && std::isfinite(f.Einstellungen().KastenY));
 }
 
-void TPlotfensterTest::FelderImDatensatz_data() {
+void TFensterTest::FelderImDatensatz_data() {
   QTest::addColumn<TAktion>("aktion");
   QTest::addColumn<TPruefung>("pruefung");
   const auto zeile = [](const char* name, TAktion a, TPruefung pr) { QTest::newRow(name) << a << pr; };
@@ -200,8 +150,7 @@ void TPlotfensterTest::FelderImDatensatz_data() {
   zeile("Kommastellen x", [](TForm4& f) { Tippen(f.Edit20, QStringLiteral("5")); }, [](auto& e) { return e.KommastellenX == 5; });
   zeile("Mark", [](TForm4& f) { Tippen(f.Edit17, QStringLiteral("A")); }, [](auto& e) { return e.Markierung == "A"; });
   zeile("Name z", [](TForm4& f) { Tippen(f.Edit5, QStringLiteral("w")); }, [](auto& e) { return e.Namen.Z == "w"; });
-  zeile("Zeichendicke", [](TForm4& f) { f.TrackBar1->setFocus(); QTest::keyClick(f.TrackBar1, Qt::Key_Right); },
-        [](auto& e) { return e.Zeichendicke == 1; });
+  zeile("Zeichendicke", [](TForm4& f) { Taste(f.TrackBar1, Qt::Key_Right); }, [](auto& e) { return e.Zeichendicke == 1; });
   zeile("dX mit Vorzeichen", [](TForm4& f) { Tippen(f.Edit18, QStringLiteral("-2")); }, [](auto& e) { return e.Fit.DX == 2 && e.Fehlerbalken; });
   zeile("log x mit 10", [](TForm4& f) { Klick(f.CheckBox11); Waehlen(f.ComboBox3, 2); },
         [](auto& e) { return e.LogBasisX == 10 && e.LogBasisY == 0; });
@@ -212,19 +161,19 @@ void TPlotfensterTest::FelderImDatensatz_data() {
   zeile("Schritte", [](TForm4& f) { Tippen(f.Edit16, QStringLiteral("7")); }, [](auto& e) { return e.FitParameter.MaxSchritte == 7; });
 }
 
-void TPlotfensterTest::FelderImDatensatz() {
+void TFensterTest::FelderImDatensatz() {
   QFETCH(TAktion, aktion);
   QFETCH(TPruefung, pruefung);
-  TPlotprogramm p;
-  TForm4& f = p.Zeigen(QStringLiteral("1\n2\n3"), QStringLiteral("1\n4\n9"));
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("1\n2\n3"), QStringLiteral("1\n4\n9"));
   f.SpeedButton10->click();
   aktion(f);
   QVERIFY(pruefung(f.Einstellungen()));
 }
 
-void TPlotfensterTest::FarbeSpeichernUndKopieren() {
-  TPlotprogramm p;
-  TForm4& f = p.Zeigen(QStringLiteral("1\n2"), QStringLiteral("1\n4"));
+void TFensterTest::FarbeSpeichernUndKopieren() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("1\n2"), QStringLiteral("1\n4"));
   f.SpeedButton10->click();
   p.dialoge.Farben << QColor(0x12, 0x34, 0x56);
   QTest::mouseClick(f.SpeedButton5, Qt::LeftButton);
@@ -239,9 +188,8 @@ void TPlotfensterTest::FarbeSpeichernUndKopieren() {
   p.dialoge.Namen << p.Pfad(QStringLiteral("bild"));
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
   QCOMPARE(p.dialoge.Fragen.value(0).filter, QStringLiteral("JPEG (*.jpg)"));
-  const QByteArray jpeg = p.Lesen(QStringLiteral("bild.jpg"));
-  QVERIFY(jpeg.startsWith("\xFF\xD8\xFF"));
-  QCOMPARE(QImage::fromData(jpeg).size(), QSize(697, 409));
+  QVERIFY(p.Lesen(QStringLiteral("bild.jpg")).startsWith("\xFF\xD8\xFF"));
+  QCOMPARE(QImage(p.Pfad(QStringLiteral("bild.jpg"))).size(), QSize(697, 409));
   Klick(f.CheckBox15);
   p.dialoge.Namen << p.Pfad(QStringLiteral("bild.jpg"));
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
@@ -255,17 +203,16 @@ void TPlotfensterTest::FarbeSpeichernUndKopieren() {
 }
 
 // The group buttons, and the handlers that need a drawing when nothing could be drawn yet.
-void TPlotfensterTest::GruppenknoepfeOhneZeichnung() {
-  TPlotprogramm p;
-  TForm4& f = p.plot();
+void TFensterTest::GruppenknoepfeOhneZeichnung() {
+  TTestprogramm p;
+  TForm4& f = p.a().Form4();
   const auto sichtbar = [&] {
     QString s;
     for (QGroupBox* g : {f.GroupBox1, f.GroupBox2, f.GroupBox3, f.GroupBox4, f.GroupBox5}) s += g->isHidden() ? '-' : '+';
     return s;
   };
   QCOMPARE(sichtbar(), QStringLiteral("+-+-+")); // fit and extras at first
-  f.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&f));
+  QVERIFY(Gezeigt(f));
   QTest::mouseClick(f.SpeedButton10, Qt::LeftButton);
   QCOMPARE(sichtbar(), QStringLiteral("-+-++"));
   Klick(f.CheckBox23);
@@ -273,17 +220,16 @@ void TPlotfensterTest::GruppenknoepfeOhneZeichnung() {
   QCOMPARE(sichtbar(), QStringLiteral("+-+-+"));
   Klick(f.CheckBox3);
   Klick(f.CheckBox11);
-  QVERIFY(std::isfinite(f.Einstellungen().KastenX) && std::isfinite(f.Einstellungen().KastenY));
-  QVERIFY(p.meldungen.Texte.isEmpty());
+  QVERIFY(std::isfinite(f.Einstellungen().KastenX) && std::isfinite(f.Einstellungen().KastenY) && p.meldungen.Texte.isEmpty());
   QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
   QCOMPARE(sichtbar(), QStringLiteral("----+"));
   QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
   QCOMPARE(sichtbar(), QStringLiteral("-+-++"));
 }
 
-void TPlotfensterTest::FitsteuerungUndStartwerte() {
-  TPlotprogramm p;
-  TForm4& f = p.Zeigen(QStringLiteral("0\n1\n2\n3"), QStringLiteral("1\n3\n5\n7"));
+void TFensterTest::FitsteuerungUndStartwerte() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("0\n1\n2\n3"), QStringLiteral("1\n3\n5\n7"));
   Klick(f.CheckBox3); // a line fit: y = 1 + 2x
   const int zeichnungen = f.Zeichnungen();
   QTest::mouseClick(f.SpeedButton12, Qt::LeftButton); // "Get"
@@ -315,8 +261,8 @@ void TPlotfensterTest::FitsteuerungUndStartwerte() {
   Tippen(f.Edit16, QStringLiteral("0"));
   QTest::mouseClick(f.StringGrid1->viewport(), Qt::LeftButton, {}, zelle);
   QVERIFY(f.CheckBox18->isChecked());
-  QCOMPARE(f.Fitergebnis().Koeffizienten.Werte[0], k.Werte[0]);
-  QCOMPARE(f.Fitergebnis().Koeffizienten.Werte[2], k.Werte[2]);
+  const auto& werte = f.Fitergebnis().Koeffizienten.Werte;
+  QCOMPARE((std::pair{werte[0], werte[2]}), (std::pair{k.Werte[0], k.Werte[2]}));
   // "+" and "100": the steps typed, the button, the steps then.
   const std::tuple<const char*, QPushButton*, const char*> schritte[] = {
       {"100", f.SpeedButton2, "101"}, {"100", f.SpeedButton8, "200"}, {"abc", f.SpeedButton2, "1"},
@@ -333,9 +279,9 @@ void TPlotfensterTest::FitsteuerungUndStartwerte() {
   QVERIFY(f.Label11->isHidden() && f.CheckListBox1->count() == 0);
 }
 
-void TPlotfensterTest::BestUndFehlerarten() {
-  TPlotprogramm p;
-  TForm4& f = p.Zeigen(QStringLiteral("0\n1\n2\n3\n4"), QStringLiteral("1\n3\n5\n7\n9"));
+void TFensterTest::BestUndFehlerarten() {
+  TTestprogramm p;
+  TForm4& f = p.Plotten(QStringLiteral("0\n1\n2\n3\n4"), QStringLiteral("1\n3\n5\n7\n9"));
   Klick(f.CheckBox18);
   QTest::mouseClick(f.SpeedButton9, Qt::LeftButton);
   QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Lineare Regression"));

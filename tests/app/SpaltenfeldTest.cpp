@@ -1,3 +1,4 @@
+#include "AppTestHilfen.h"
 #include "AppTests.h"
 
 #include "Spaltenfeld.h"
@@ -10,14 +11,16 @@ namespace {
 // A key pressed in the field, and the field's text after it.
 QString Taste(TSpaltenfeld& feld, Qt::Key taste, Qt::KeyboardModifiers mit = {}) { QTest::keyClick(&feld, taste, mit); return feld.toPlainText(); }
 
+// A line, the character double-clicked and the selection it makes.
+struct TDoppelklick { QString zeile; int zeichen; QString auswahl; };
+
 } // namespace
 
 // Typing, deleting and selecting with the keys; new content starts afresh each time.
-void TSpaltenfeldTest::TippenLoeschenUndAuswahl() {
+void TFensterTest::TippenLoeschenUndAuswahl() {
   TSpaltenfeld feld;
   QSignalSpy geaendert(&feld, &TSpaltenfeld::textChanged);
-  QCOMPARE(feld.Zeilenzahl(), 0);
-  QVERIFY(feld.Zeilen().empty());
+  QVERIFY(feld.Zeilenzahl() == 0 && feld.Zeilen().empty());
   QTest::keyClicks(&feld, QStringLiteral("12,5"));
   QTest::keyClick(&feld, Qt::Key_Return);
   QTest::keyClicks(&feld, QStringLiteral("-3"));
@@ -48,8 +51,7 @@ void TSpaltenfeldTest::TippenLoeschenUndAuswahl() {
   QTest::keyClick(&feld, Qt::Key_End, Qt::ControlModifier);
   QCOMPARE(Taste(feld, Qt::Key_Delete), QStringLiteral("aXef"));
   QTest::keyClick(&feld, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(&feld, QStringLiteral("7"));
-  QCOMPARE(feld.toPlainText(), QStringLiteral("7"));
+  QCOMPARE(Taste(feld, Qt::Key_7), QStringLiteral("7"));
   // A character outside the basic plane (two UTF-16 units) moves and goes whole.
   const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
   feld.setPlainText(QStringLiteral("1") + emoji + QStringLiteral("2"));
@@ -63,7 +65,7 @@ void TSpaltenfeldTest::TippenLoeschenUndAuswahl() {
   QCOMPARE(Taste(feld, Qt::Key_Delete), QStringLiteral("12"));
 }
 
-void TSpaltenfeldTest::KopierenEinfuegenRueckgaengig() {
+void TFensterTest::KopierenEinfuegenRueckgaengig() {
   TSpaltenfeld feld;
   feld.setPlainText(QStringLiteral("1\n2"));
   QApplication::clipboard()->setText(QStringLiteral("a\r\nb\rc"));
@@ -77,8 +79,7 @@ void TSpaltenfeldTest::KopierenEinfuegenRueckgaengig() {
   QCOMPARE(Taste(feld, Qt::Key_Z, Qt::ControlModifier), QStringLiteral("1a\nb\nc\n2"));
   QCOMPARE(Taste(feld, Qt::Key_Z, Qt::ControlModifier), QStringLiteral("1\n2"));
   QCOMPARE(Taste(feld, Qt::Key_Z, Qt::ControlModifier), QStringLiteral("1\n2")); // nothing more to undo
-  feld.Wiederholen();
-  feld.Wiederholen();
+  for (int i = 0; i < 2; ++i) feld.Wiederholen();
   QCOMPARE(feld.toPlainText(), QStringLiteral("1a\nb\n2"));
   feld.setPlainText(QStringLiteral("neu")); // new content forgets the steps
   feld.Rueckgaengig();
@@ -95,14 +96,12 @@ void TSpaltenfeldTest::KopierenEinfuegenRueckgaengig() {
 }
 
 // The mouse places the cursor and selects; the horizontal scroll range follows the longest line.
-void TSpaltenfeldTest::MausUndBildlaufbreite() {
+void TFensterTest::MausUndBildlaufbreite() {
   TSpaltenfeld feld;
   feld.resize(200, 200);
-  feld.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&feld));
+  QVERIFY(Gezeigt(feld));
   feld.setPlainText(QStringLiteral("12345\nab"));
-  const int hoehe = feld.fontMetrics().height();
-  const int breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  const int hoehe = feld.fontMetrics().height(), breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
   QTest::mouseClick(feld.viewport(), Qt::LeftButton, {}, QPoint(3 + 2 * breite + 1, hoehe / 2));
   QCOMPARE(feld.Cursor(), QPoint(2, 0));
   QTest::mouseClick(feld.viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(190, hoehe + 2));
@@ -122,27 +121,22 @@ void TSpaltenfeldTest::MausUndBildlaufbreite() {
   QVERIFY(feld.horizontalScrollBar()->maximum() > 0);
 }
 
-void TSpaltenfeldTest::DoppelklickWaehltDieZahl_data() {
-  QTest::addColumn<QString>("zeile");
-  QTest::addColumn<int>("zeichen");
-  QTest::addColumn<QString>("auswahl");
-  QTest::newRow("Zahl mit Komma") << QStringLiteral("12,5") << 1 << QStringLiteral("12,5");
-  QTest::newRow("Exponent und Vorzeichen") << QStringLiteral("-1,5E-3") << 4 << QStringLiteral("-1,5E-3");
-  QTest::newRow("zweite von zwei") << QStringLiteral("3 4,25") << 3 << QStringLiteral("4,25");
-  QTest::newRow("Semikolon trennt") << QStringLiteral("1;22") << 3 << QStringLiteral("22");
-  QTest::newRow("hinter dem Ende") << QStringLiteral("7,5") << 9 << QStringLiteral("7,5");
-  QTest::newRow("Leerraum") << QStringLiteral("1  2") << 2 << QString();
+void TFensterTest::DoppelklickWaehltDieZahl_data() {
+  QTest::addColumn<TDoppelklick>("fall");
+  QTest::newRow("Zahl mit Komma") << TDoppelklick{"12,5", 1, "12,5"};
+  QTest::newRow("Exponent und Vorzeichen") << TDoppelklick{"-1,5E-3", 4, "-1,5E-3"};
+  QTest::newRow("zweite von zwei") << TDoppelklick{"3 4,25", 3, "4,25"};
+  QTest::newRow("Semikolon trennt") << TDoppelklick{"1;22", 3, "22"};
+  QTest::newRow("hinter dem Ende") << TDoppelklick{"7,5", 9, "7,5"};
+  QTest::newRow("Leerraum") << TDoppelklick{"1  2", 2, ""};
 }
 
-void TSpaltenfeldTest::DoppelklickWaehltDieZahl() {
-  QFETCH(QString, zeile);
-  QFETCH(int, zeichen);
-  QFETCH(QString, auswahl);
+void TFensterTest::DoppelklickWaehltDieZahl() {
+  QFETCH(TDoppelklick, fall);
   TSpaltenfeld feld;
   feld.resize(200, 200);
-  feld.setPlainText(QStringLiteral("0\n") + zeile);
-  const int hoehe = feld.fontMetrics().height();
-  const int breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
-  QTest::mouseDClick(feld.viewport(), Qt::LeftButton, {}, QPoint(3 + zeichen * breite + breite / 4, hoehe + hoehe / 2));
-  QCOMPARE(feld.Auswahl(), auswahl);
+  feld.setPlainText(QStringLiteral("0\n") + fall.zeile);
+  const int hoehe = feld.fontMetrics().height(), breite = feld.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  QTest::mouseDClick(feld.viewport(), Qt::LeftButton, {}, QPoint(3 + fall.zeichen * breite + breite / 4, hoehe + hoehe / 2));
+  QCOMPARE(feld.Auswahl(), fall.auswahl);
 }

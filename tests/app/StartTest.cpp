@@ -20,7 +20,7 @@
 #include <new>
 #include <stdexcept>
 
-void TStartTest::NachDemStartWieBeschrieben() {
+void TFensterTest::NachDemStartWieBeschrieben() {
   TTestprogramm p;
   TAnwendung& a = p.a();
   TForm1& f = a.Form1();
@@ -38,8 +38,7 @@ void TStartTest::NachDemStartWieBeschrieben() {
   for (int k = 1; k <= 4; ++k) QVERIFY(f.Spalte(k)->toPlainText().isEmpty());
   for (QWidget* knopf : {f.SpeedButton2, f.SpeedButton3, f.SpeedButton4}) QVERIFY(!knopf->isHidden());
   QVERIFY(f.Label9->isHidden() && f.Button17->isHidden());
-  QVERIFY(QFileInfo(p.Datenordner()).isDir());
-  QVERIFY(p.meldungen.Texte.isEmpty());
+  QVERIFY(QFileInfo(p.Datenordner()).isDir() && p.meldungen.Texte.isEmpty());
   // The first start shows the welcome window beside the main window; later starts do not.
   a.Starten();
   QVERIFY(f.isVisible() && a.Form9().isVisible() && !a.Form4().isVisible());
@@ -51,52 +50,32 @@ void TStartTest::NachDemStartWieBeschrieben() {
   QVERIFY(!p.a().Form9().isVisible());
 }
 
-void TStartTest::NichtBeschreibbarerProgrammordner() {
+void TFensterTest::NichtBeschreibbarerProgrammordner() {
   // "Quarn" already exists as a file: the folder cannot be made beside the program.
   QTemporaryDir programm;
   QVERIFY(QFile(programm.path() + QStringLiteral("/Quarn")).open(QIODevice::WriteOnly));
   TMeldungsprotokoll meldungen;
   TDialogskript dialoge;
   TAnwendung a(programm.path(), meldungen, dialoge);
-  const QString ausweich =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Quarn");
+  const QString ausweich = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Quarn");
   QCOMPARE(a.Datenordner(), ausweich);
   a.Form1().Memo1->setPlainText(QStringLiteral("4\n5"));
   a.Form1().Edit3->setText(QStringLiteral("Ausweich"));
   a.Form1().Button14->click();
   QVERIFY(meldungen.Texte.isEmpty());
   QFile gesichert(ausweich + QStringLiteral("/1_Ausweich.txt"));
-  QVERIFY(gesichert.open(QIODevice::ReadOnly));
-  QCOMPARE(gesichert.readAll(), QByteArray("4\n5\n"));
+  QVERIFY(gesichert.open(QIODevice::ReadOnly) && gesichert.readAll() == "4\n5\n");
   QVERIFY(a.Form1().close());
   QVERIFY(QFileInfo::exists(ausweich + QStringLiteral("/1_letzte.txt")));
   QDir(ausweich).removeRecursively();
 }
 
-// Pictures of the windows for a look by eye (written next to the test program).
-void TStartTest::BilderDerFensterImBuildOrdner() {
-  TTestprogramm p;
-  TAnwendung& a = p.a();
-  a.Form2().Button1->click(); // the example in the columns
-  const std::pair<QWidget*, const char*> fenster[] = {
-      {&a.Form1(), "Hauptfenster.png"}, {&a.Form2(), "Info.png"}, {&a.Form7(), "Optionen.png"},
-      {&a.Form9(), "Willkommen.png"}, {&a.Form3(), "Erklaerung.png"}, {&a.Form5(), "Information.png"}};
-  for (const auto& [w, name] : fenster) {
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    QVERIFY(w->grab().save(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name)));
-    w->hide();
-  }
-}
-
-void TStartTest::SchliessenSichertOderBleibtOffen() {
+void TFensterTest::SchliessenSichertOderBleibtOffen() {
   TTestprogramm p;
   QDir().mkpath(p.Pfad(QStringLiteral("1_letzte.txt"))); // a folder where the file goes
   TForm1& f = p.a().Form1();
-  f.show();
-  QVERIFY(!f.close() && f.isVisible());
-  QCOMPARE(p.meldungen.Texte.size(), 1);
-  QVERIFY(p.meldungen.Texte[0].contains(QStringLiteral("1_letzte.txt kann nicht geschrieben werden")));
+  QVERIFY(!p.Schliessen() && f.isVisible());
+  QVERIFY(p.meldungen.Texte.size() == 1 && p.meldungen.Texte[0].contains(QStringLiteral("1_letzte.txt kann nicht geschrieben werden")));
   QCOMPARE(p.Lesen(QStringLiteral("Quarn.ini")), QByteArray("<fehlt>"));
   // The settings file cannot be written: "letzte" is saved, the window stays open.
   QDir(p.Pfad(QStringLiteral("1_letzte.txt"))).removeRecursively();
@@ -118,8 +97,7 @@ void TStartTest::SchliessenSichertOderBleibtOffen() {
   f.Memo3->setPlainText(QStringLiteral("x"));
   f.Edit3->setText(QStringLiteral("Messung"));
   p.a().Form7().CheckBox2->setChecked(false);
-  f.show();
-  QVERIFY(f.close());
+  QVERIFY(p.Schliessen());
   QCOMPARE(f.Edit3->text(), QStringLiteral("letzte"));
   const QByteArray letzte[] = {"1\n2\n", "", "x\n", ""};
   for (int k = 1; k <= 4; ++k) QCOMPARE(p.Lesen(QString::number(k) + QStringLiteral("_letzte.txt")), letzte[k - 1]);
@@ -141,7 +119,7 @@ using TWurf = std::function<void()>;
 
 } // namespace
 
-void TStartTest::WaechterFaengtJedeAusnahme_data() {
+void TFensterTest::WaechterFaengtJedeAusnahme_data() {
   QTest::addColumn<TWurf>("werfen");
   QTest::addColumn<QString>("meldung");
   QTest::newRow("Programmfehler") << TWurf([] { throw TGleitkommaFehler(TGleitkommaArt::Ueberlauf); })
@@ -151,7 +129,7 @@ void TStartTest::WaechterFaengtJedeAusnahme_data() {
   QTest::newRow("keine Ausnahmeklasse") << TWurf([] { throw 7; }) << QStringLiteral("Interner Fehler");
 }
 
-void TStartTest::WaechterFaengtJedeAusnahme() {
+void TFensterTest::WaechterFaengtJedeAusnahme() {
   QFETCH(TWurf, werfen);
   QFETCH(QString, meldung);
   TMeldungsprotokoll meldungen;

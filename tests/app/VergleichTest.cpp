@@ -17,13 +17,12 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include <cmath>
 #include <random>
 
 namespace {
 
-// n points of y = 2x + 1 with a little noise, as column texts.
-std::pair<QString, QString> Gerade(int n) {
+// n points of y = 2x + 1 with a little noise, plotted.
+TForm4& Gerade(TTestprogramm& p, int n) {
   std::mt19937 zufall(1);
   std::normal_distribution<double> rauschen(0, 0.05);
   QStringList x, y;
@@ -32,33 +31,12 @@ std::pair<QString, QString> Gerade(int n) {
     x << QString::fromStdString(ZahlAlsText(xi));
     y << QString::fromStdString(ZahlAlsText(2 * xi + 1 + rauschen(zufall)));
   }
-  return {x.join('\n'), y.join('\n')};
-}
-
-struct TVergleichsprogramm : TTestprogramm {
-  TForm4& plot() { return a().Form4(); }
-  TModellvergleich& vergleich() { return a().Modellvergleich(); }
-  void Daten(int n) {
-    const auto [x, y] = Gerade(n);
-    a().Form1().Memo1->setPlainText(x);
-    a().Form1().Memo2->setPlainText(y);
-    QTest::mouseClick(a().Form1().Button10, Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowExposed(&plot()));
-  }
-};
-
-void Klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-
-// The row whose first cell names the model.
-int Zeile(const QTableWidget* t, const QString& modell) {
-  for (int i = 0; i < t->rowCount(); ++i)
-    if (t->item(i, 0)->text() == modell) return i;
-  return -1;
+  return p.Plotten(x.join('\n'), y.join('\n'));
 }
 
 } // namespace
 
-void TVergleichTest::ExportPngUndSvg_data() {
+void TFensterTest::ExportPngUndSvg_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QSize>("groesse");
   QTest::newRow("PNG wie das Fenster") << "bild.png" << QSize(697, 409);
@@ -68,14 +46,14 @@ void TVergleichTest::ExportPngUndSvg_data() {
   QTest::newRow("zu groß wird begrenzt") << "riesig.png" << QSize(9000, 10);
 }
 
-void TVergleichTest::ExportPngUndSvg() {
+void TFensterTest::ExportPngUndSvg() {
   QFETCH(QString, name);
   QFETCH(QSize, groesse);
-  TVergleichsprogramm p;
-  p.Daten(20);
+  TTestprogramm p;
+  TForm4& plot = Gerade(p, 20);
   p.dialoge.Namen << p.Pfad(name);
   p.dialoge.Groessen << groesse;
-  Klick(p.plot().ExportKnopf);
+  Klick(plot.ExportKnopf);
   QVERIFY(p.meldungen.Fehlertexte.isEmpty());
   QCOMPARE(p.dialoge.Groessenfragen.value(0), QSize(697, 409));
   const QSize erwartet = groesse.boundedTo(QSize(4000, 4000));
@@ -87,43 +65,41 @@ void TVergleichTest::ExportPngUndSvg() {
   }
   const QImage bild(p.Pfad(name));
   QCOMPARE(bild.size(), erwartet);
-  if (erwartet == p.plot().Bild().size())
-    QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), p.plot().Bild().convertToFormat(QImage::Format_RGB32));
+  if (erwartet == plot.Bild().size())
+    QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), plot.Bild().convertToFormat(QImage::Format_RGB32));
 }
 
-void TVergleichTest::ExportInUnbeschreibbarenOrdner() {
-  TVergleichsprogramm p;
-  p.Daten(20);
+void TFensterTest::ExportInUnbeschreibbarenOrdner() {
+  TTestprogramm p;
+  TForm4& plot = Gerade(p, 20);
   const QString pfad = p.Pfad(QStringLiteral("fehlt/bild.png"));
   p.dialoge.Namen << pfad;
   p.dialoge.Groessen << QSize(697, 409);
-  Klick(p.plot().ExportKnopf);
+  Klick(plot.ExportKnopf);
   QCOMPARE(p.meldungen.Fehlertexte.size(), 1);
   QVERIFY(!QFile::exists(pfad));
-  Klick(p.plot().ExportKnopf); // cancelled dialogs write nothing and say nothing
+  Klick(plot.ExportKnopf); // cancelled dialogs write nothing and say nothing
   QCOMPARE(p.meldungen.Fehlertexte.size(), 1);
 }
 
-void TVergleichTest::VergleichWaehltUebernimmtUndSpeichert() {
-  TVergleichsprogramm p;
-  p.Daten(50);
-  Klick(p.plot().VergleichKnopf);
-  TModellvergleich& v = p.vergleich();
+void TFensterTest::VergleichWaehltUebernimmtUndSpeichert() {
+  TTestprogramm p;
+  TForm4& plot = Gerade(p, 50);
+  Klick(plot.VergleichKnopf);
+  TModellvergleich& v = p.a().Modellvergleich();
   QVERIFY(QTest::qWaitForWindowExposed(&v));
   QTRY_VERIFY_WITH_TIMEOUT(!v.Rechnet(), 60000);
   QCOMPARE(v.Tabelle->rowCount(), 17);
   QCOMPARE(v.Tabelle->item(0, 0)->text(), QStringLiteral("Lineare Regression")); // smallest AICc
   QVERIFY(v.Fehlertext->toPlainText().contains(QStringLiteral(" ± ")));
-  const int gauss = Zeile(v.Tabelle, QStringLiteral("Gauss"));
-  const QRect zelle = v.Tabelle->visualItemRect(v.Tabelle->item(gauss, 0));
+  const QRect zelle = v.Tabelle->visualItemRect(v.Tabelle->findItems(QStringLiteral("Gauss"), Qt::MatchExactly).value(0));
   QTest::mouseClick(v.Tabelle->viewport(), Qt::LeftButton, {}, zelle.center());
   QVERIFY(v.Fehlertext->toPlainText().startsWith(QStringLiteral("Gauss")));
-  const int vorher = p.plot().Zeichnungen();
+  const int vorher = plot.Zeichnungen();
   Klick(v.UebernehmenKnopf);
-  QCOMPARE(p.plot().ComboBox1->currentIndex(), 2);
-  QVERIFY(p.plot().CheckBox3->isChecked());
-  QVERIFY(p.plot().Zeichnungen() > vorher);
-  QCOMPARE(p.plot().Einstellungen().Fit.Modell, 3);
+  QCOMPARE(plot.ComboBox1->currentIndex(), 2);
+  QVERIFY(plot.CheckBox3->isChecked() && plot.Zeichnungen() > vorher);
+  QCOMPARE(plot.Einstellungen().Fit.Modell, 3);
   p.dialoge.Namen << p.Pfad(QStringLiteral("vergleich.csv"));
   Klick(v.SpeichernKnopf);
   const QStringList zeilen = QString::fromUtf8(p.Lesen(QStringLiteral("vergleich.csv"))).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -132,28 +108,27 @@ void TVergleichTest::VergleichWaehltUebernimmtUndSpeichert() {
   QVERIFY(zeilen[1].startsWith(QStringLiteral("Lineare Regression;angepasst;2;")));
 }
 
-void TVergleichTest::VielePunkteBleibenBedienbarUndLassenSichAbbrechen() {
-  TVergleichsprogramm p;
-  p.Daten(100000);
-  Klick(p.plot().VergleichKnopf);
-  TModellvergleich& v = p.vergleich();
+void TFensterTest::VielePunkteBleibenBedienbarUndLassenSichAbbrechen() {
+  TTestprogramm p;
+  TForm4& plot = Gerade(p, 100000);
+  Klick(plot.VergleichKnopf);
+  TModellvergleich& v = p.a().Modellvergleich();
   QVERIFY(v.Rechnet());
   Klick(v.StartKnopf); // a new comparison while one runs: the old one is let go, nothing waits
   QVERIFY(v.Rechnet());
   Klick(v.AbbrechenKnopf);
   QVERIFY(!v.Rechnet()); // at once, whatever the worker is doing
-  QVERIFY(v.Tabelle->rowCount() < 17);
-  QVERIFY(v.Kopf->text().endsWith(QStringLiteral("(abgebrochen)")));
+  QVERIFY(v.Tabelle->rowCount() < 17 && v.Kopf->text().endsWith(QStringLiteral("(abgebrochen)")));
   Klick(v.StartKnopf);
   v.close(); // closing lets it go as well; the program ends with a worker still running
   QVERIFY(!v.Rechnet());
 }
 
-void TVergleichTest::WenigePunkteSindNichtVergleichbar() {
-  TVergleichsprogramm p;
-  p.Daten(3);
-  Klick(p.plot().VergleichKnopf);
-  TModellvergleich& v = p.vergleich();
+void TFensterTest::WenigePunkteSindNichtVergleichbar() {
+  TTestprogramm p;
+  TForm4& plot = Gerade(p, 3);
+  Klick(plot.VergleichKnopf);
+  TModellvergleich& v = p.a().Modellvergleich();
   QTRY_VERIFY_WITH_TIMEOUT(!v.Rechnet(), 60000);
   QCOMPARE(v.Tabelle->rowCount(), 17);
   for (int zeile = 0; zeile < v.Tabelle->rowCount(); ++zeile) {

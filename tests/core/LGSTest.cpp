@@ -12,13 +12,9 @@
 
 namespace {
 
-// A system of n = r.size() unknowns and its solution x: exact, or within relativ·max(1, |x|).
-struct TFall {
-  TLinearesSystem a;
-  TVektor r, x;
-  double relativ = 0;
-  bool nullExakt = false; // the zeros of x must come out exactly, not just within it
-};
+// A system of n = r.size() unknowns and its solution x: exact, or within relativ·max(1, |x|);
+// with nullExakt the zeros of x must come out exactly, not just within it.
+struct TFall { TLinearesSystem a; TVektor r, x; double relativ = 0; bool nullExakt = false; };
 
 TEST(LoeseLGS, LoestNachGroesseUndLaesstFesteAus) {
   const TFall faelle[] = {
@@ -117,24 +113,19 @@ TEST(LoeseLGS, SkalierungEinerUnbekanntenUndSchlechtSkalierteNormalgleichungen) 
 TEST(LoeseLGS, UnbrauchbareEingaben) {
   EXPECT_THROW(LoeseLGS({{1}}, {1}, 2), std::invalid_argument);
   EXPECT_THROW(LoeseLGS({{1, 2}, {1}}, {1, 1}, 2), std::invalid_argument);
-  EXPECT_THROW(LoeseLGS(TLinearesSystem(9, TVektor(9, 1)), TVektor(9, 1), 9),
-               std::invalid_argument);
+  EXPECT_THROW(LoeseLGS(TLinearesSystem(9, TVektor(9, 1)), TVektor(9, 1), 9), std::invalid_argument);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const TKoeffizienten k = LoeseLGS({{nan, 1, 0}, {1, 2, 0}, {0, 0, 1}}, {1, 1, 1}, 3);
   EXPECT_TRUE(std::isnan(k.Werte[0]));
   EXPECT_THROW(LoeseLGS({{1e-300}}, {1e300}, 1), TGleitkommaFehler);
-  EXPECT_THROW(LoeseLGS({{1e-300, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {1e300, 1, 1}, 3),
-               TGleitkommaFehler);
+  EXPECT_THROW(LoeseLGS({{1e-300, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {1e300, 1, 1}, 3), TGleitkommaFehler);
 }
 
 TEST(TIndexmenge, BitIVonByteIDurch8) {
   TIndexmenge m;
   for (const uint8_t i : {0, 9, 255}) m.Setze(i, true);
-  EXPECT_EQ(m.Bytes[0], 0x01);
-  EXPECT_EQ(m.Bytes[1], 0x02);
-  EXPECT_EQ(m.Bytes[31], 0x80);
-  EXPECT_TRUE(m.Enthaelt(9));
-  EXPECT_FALSE(m.Enthaelt(8));
+  EXPECT_EQ((std::array{m.Bytes[0], m.Bytes[1], m.Bytes[31]}), (std::array<uint8_t, 3>{1, 2, 0x80}));
+  EXPECT_TRUE(m.Enthaelt(9) && !m.Enthaelt(8));
   m.Setze(9, false);
   EXPECT_EQ(m.Bytes[1], 0);
 }

@@ -16,12 +16,8 @@
 
 namespace {
 
-struct TGanzzahlfall {
-  std::string text;
-  bool gelesen;
-  int32_t wert;
-  bool mitHex = false; // also "$" and "0x", which fill all 32 bits
-};
+// With mitHex also "$" and "0x", which fill all 32 bits.
+struct TGanzzahlfall { std::string text; bool gelesen; int32_t wert; bool mitHex = false; };
 
 TEST(GanzzahlLesen, DezimalIm32BitBereichHexadezimalFuellt32BitStrengMeldetDenText) {
   const TGanzzahlfall faelle[] = {
@@ -41,9 +37,7 @@ TEST(GanzzahlLesen, DezimalIm32BitBereichHexadezimalFuellt32BitStrengMeldetDenTe
     int32_t w = 0;
     EXPECT_EQ(GanzzahlLesen(f.text, w, f.mitHex), f.gelesen) << f.text;
     EXPECT_EQ(w, f.wert) << f.text;
-    if (!f.mitHex) {
-      EXPECT_EQ(GanzzahlAusText(f.text, 42), f.gelesen ? f.wert : 42) << f.text;
-    }
+    if (!f.mitHex) { EXPECT_EQ(GanzzahlAusText(f.text, 42), f.gelesen ? f.wert : 42) << f.text; }
   }
   EXPECT_EQ(GanzzahlStreng("-12"), -12);
   for (const char* t : {"", "x", "1,5", "3000000000"})
@@ -118,8 +112,7 @@ TEST(ZahlAusText, LiestPunktUndKommaGibtSonstDieVorgabeUndVersagtNie) {
       {"1e400", 8, 8},    {"1,7976931348623157e308", 8, DBL_MAX}, {"1e-400", 8, 0},
       {std::string(5000, '7'), 42, 42}, {"1e999999", 42, 42},    {"-1e-999999", 42, 0},
   };
-  for (const auto& [text, vorgabe, wert] : faelle)
-    EXPECT_EQ(ZahlAusText(text, vorgabe), wert) << text;
+  for (const auto& [text, vorgabe, wert] : faelle) EXPECT_EQ(ZahlAusText(text, vorgabe), wert) << text;
   EXPECT_TRUE(std::signbit(ZahlAusText("-0", 0)));
   // It never fails, not even on garbage.
   const std::string muell[] = {
@@ -128,8 +121,7 @@ TEST(ZahlAusText, LiestPunktUndKommaGibtSonstDieVorgabeUndVersagtNie) {
       "1e-999999", "nan",      "NAN",       "inf",      "-INF",      std::string(5000, '7'),
       std::string(5000, ','),  "1e" + std::string(5000, '9'),
   };
-  for (const std::string& t : muell)
-    EXPECT_TRUE(std::isfinite(ZahlAusText(t, 42))) << t.substr(0, 20);
+  for (const std::string& t : muell) EXPECT_TRUE(std::isfinite(ZahlAusText(t, 42))) << t.substr(0, 20);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <random>

@@ -81,8 +81,8 @@ TEST(Fit, BekannteKoeffizienten) {
   }
   EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(2), Standard)), 1e-12L);
   EXPECT_EQ(Fit(X3, Y3, Gestartet(5, {1, 2}), Standard).Restsumme, 0);
-  EXPECT_EQ(Fit(X3, Y3, Vorgabe(1), Standard).Restsumme, 0);
-  EXPECT_EQ(Fit(X3, Y3, Vorgabe(1), Standard).Koeffizienten.Fehler[0], 0);
+  const TFitErgebnis gerade = Fit(X3, Y3, Vorgabe(1), Standard);
+  EXPECT_TRUE(gerade.Restsumme == 0 && gerade.Koeffizienten.Fehler[0] == 0);
   const auto fehler = Fit(X3, Y3, {.Modell = 1, .DY = 0.3}, Standard).Koeffizienten.Fehler;
   EXPECT_NEAR(fehler[0], std::sqrt(0.135), 1e-15);
   EXPECT_NEAR(fehler[1], std::sqrt(0.03 + 0.135), 1e-15);
@@ -148,13 +148,13 @@ TEST(Fit, SchrittAusreisserUndFehler) {
   // Mode, y and the error of the point for d = 2; an unknown mode takes d.
   const double punkte[][3] = {{0, -8, 2}, {1, -8, -0.16}, {2, -16, 8}, {3, -8, -16}, {7, -8, 2}};
   for (const auto& [art, wert, fehler] : punkte) EXPECT_EQ(Punktfehler(uint8_t(art), 2, wert), fehler) << art;
-  EXPECT_EQ(MittlererFehler(TVektor{}, 0, 3), 0);
-  EXPECT_EQ(MittlererFehler(TVektor{4, 16}, 2, 1), 3);
-  EXPECT_EQ(MittlererFehler(TVektor{4, 16}, 3, 1), 1);
+  const TVektor leer, w = {4, 16};
+  EXPECT_EQ((std::array{MittlererFehler(leer, 0, 3), MittlererFehler(w, 2, 1), MittlererFehler(w, 3, 1)}),
+            (std::array<double, 3>{0, 3, 1}));
   const TFitErgebnis null{.Modell = 1};
-  EXPECT_EQ(ChiQuadrat(X3, Y3, 0, 0, null, 0), 0);
-  EXPECT_EQ(ChiQuadrat(X3, Y3, 0, 1, null, 0), 1 + 9 + 25);
-  EXPECT_EQ(ChiQuadrat(X3, TVektor{0, 3}, 0, 1, null, 3), 1);
+  EXPECT_EQ((std::array{ChiQuadrat(X3, Y3, 0, 0, null, 0), ChiQuadrat(X3, Y3, 0, 1, null, 0),
+                        ChiQuadrat(X3, TVektor{0, 3}, 0, 1, null, 3)}),
+            (std::array<long double, 3>{0, 1 + 9 + 25, 1}));
 }
 
 TEST(Bestes, KleinsteSummeDieNiedrigereNummerGewinnt) {
@@ -175,10 +175,7 @@ TEST(Bestes, KleinsteSummeDieNiedrigereNummerGewinnt) {
   for (uint8_t m = 1; m <= Modellanzahl; ++m) {
     try {
       const long double s = Quadratsumme(x, y, Fit(x, y, Vorgabe(m), p));
-      if (!std::isnan(s) && (erwartet == 0 || s < kleinste)) {
-        erwartet = m;
-        kleinste = s;
-      }
+      if (!std::isnan(s) && (erwartet == 0 || s < kleinste)) std::tie(erwartet, kleinste) = std::pair(m, s);
     } catch (const TQuarnFehler&) {
     }
   }

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -30,15 +30,13 @@ std::vector<TKoeffizienten> Saetze() {
     if (n == 11) k.Fix.Setze(1, true);
     saetze.push_back(k);
   }
-  TKoeffizienten ganz; // whole-number Poisson arguments: b·x + 1 on the factorial path
-  ganz.Werte = {2, 1, 0.5, 3, 1, 1, 1, 0};
-  saetze.push_back(ganz);
+  // Whole-number Poisson arguments: b·x + 1 on the factorial path.
+  saetze.push_back({.Werte = {2, 1, 0.5, 3, 1, 1, 1, 0}});
   return saetze;
 }
 
 bool Nahe(double schnell, double genau) {
-  if (schnell == genau) return true;
-  return std::fabs(schnell - genau) <= 1e-9 * std::max(std::fabs(genau), 1e-290);
+  return schnell == genau || std::fabs(schnell - genau) <= 1e-9 * std::max(std::fabs(genau), 1e-290);
 }
 
 // One model at some points: the fast values and partials agree with the exact ones, and
@@ -46,9 +44,7 @@ bool Nahe(double schnell, double genau) {
 void Vergleichen(uint8_t modell, const TKoeffizienten& k, const std::vector<double>& stellen) {
   const TModellzeile& zeile = Modellzeile(modell);
   const std::size_t p = zeile.Anzahl, n = stellen.size();
-  TFitErgebnis w;
-  w.Modell = modell;
-  w.Koeffizienten = k;
+  const TFitErgebnis w{.Modell = modell, .Koeffizienten = k};
   bool wirft = false;
   std::vector<double> f(n), d(p * n);
   for (std::size_t i = 0; i < n; ++i) {
@@ -80,13 +76,7 @@ TEST(Modelltabelle, SchnellWieGenau) {
 
 // Where the shorter format cancels, underflows or overflows before a branch, a division or a
 // whole-number test, the exact evaluation decides.
-struct TGrenzfall {
-  uint8_t modell;
-  std::array<double, 8> werte;
-  double x;
-};
-
-const TGrenzfall Grenzfaelle[] = {
+const std::tuple<uint8_t, std::array<double, 8>, double> Grenzfaelle[] = {
     {14, {1, 1, 1, 0}, 1e-100},                              // x⁴ underflows: b/x⁴ is no division by 0
     {11, {1, -0.30000000000000004, 0.1, 0}, 3},              // b + c·x cancels to 0 only in 64 bits
     {7, {1, 1, 0.1, -0.30000000000000004}, 3},               // the logarithm's argument, likewise
@@ -100,11 +90,7 @@ const TGrenzfall Grenzfaelle[] = {
 };
 
 TEST(Modelltabelle, GrenzfaelleEntscheidetDieGenaueRechnung) {
-  for (const TGrenzfall& f : Grenzfaelle) {
-    TKoeffizienten k;
-    k.Werte = f.werte;
-    Vergleichen(f.modell, k, {f.x});
-  }
+  for (const auto& [modell, werte, x] : Grenzfaelle) Vergleichen(modell, {.Werte = werte}, {x});
 }
 
 } // namespace

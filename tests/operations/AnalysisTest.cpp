@@ -18,13 +18,10 @@ TEST(Analysis, KleineRoutinen) {
       {Vorzeichen(-0.1), -1},              {Vorzeichen(0), 1},
       {Vorzeichenwechsel(1, -1), true},    {Vorzeichenwechsel(-1, 2), true},
       {Vorzeichenwechsel(0, -1), false},   {Vorzeichenwechsel(1, 0), false}};
-  for (std::size_t i = 0; i < std::size(werte); ++i)
-    EXPECT_EQ(werte[i].first, werte[i].second) << "Fall " << i;
+  for (std::size_t i = 0; i < std::size(werte); ++i) EXPECT_EQ(werte[i].first, werte[i].second) << "Fall " << i;
   int32_t index = -7;
-  EXPECT_TRUE(VorzeichenIndex({-1, 0, 2, 3}, true, 0, index));
-  EXPECT_EQ(index, 2);
-  EXPECT_TRUE(VorzeichenIndex({-1, 0, 2, 3}, false, 0, index));
-  EXPECT_EQ(index, 0);
+  EXPECT_TRUE(VorzeichenIndex({-1, 0, 2, 3}, true, 0, index) && index == 2);
+  EXPECT_TRUE(VorzeichenIndex({-1, 0, 2, 3}, false, 0, index) && index == 0);
   EXPECT_FALSE(VorzeichenIndex({1, 2}, false, 0, index));
   const std::pair<int8_t, const char*> texte[] = {
       {0, "Funktion"}, {2, "2 mal integrieren"}, {-1, "1. Ableitung"}, {-2, "2. Ableitung"},

@@ -94,10 +94,9 @@ TEST(Katalog, NamenAlphabetischNachSortierschluesselFelderUndVorgaben) {
   EXPECT_EQ(schluessel.size(), 31u);
   EXPECT_EQ(Operationsnamen(16), "Differentation");
   EXPECT_THROW(Operationsnamen(31), std::out_of_range);
-  EXPECT_EQ(Beispiele(5), "\"1,3,5\" + \"2,4\" > \"1,2,3,4,5\"");
-  EXPECT_EQ(Beispiele(19), "");
-  EXPECT_EQ(Beispiele(30), "9(10) => 1001(2)");
-  EXPECT_EQ(Beispiele(25), "X über Y");
+  EXPECT_EQ((std::array{Beispiele(5), Beispiele(19), Beispiele(30), Beispiele(25)}),
+            (std::array<std::string_view, 4>{"\"1,3,5\" + \"2,4\" > \"1,2,3,4,5\"", "",
+                                              "9(10) => 1001(2)", "X über Y"}));
   EXPECT_EQ(Erklaerungen(24), "Gamma-Funktion des Wertes (Es gilt: Gamma(N+1) = N! \"Fakultät\")");
   EXPECT_EQ(Erklaerungen(10), "Es wird paarweise der Quotient Zahl aus der ersten Spalte durch "
                               "Zahl aus der zweiten Spalte gebildet");

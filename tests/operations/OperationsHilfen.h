@@ -29,10 +29,7 @@ inline const TStringListe Beliebig = {"<nicht geprüft>"};
 // One run of an operation and what it must leave: columns 3 and 4 and the error message
 // ("" when it ends normally).
 struct TSchritt {
-  uint8_t art;
-  double wert = 0;
-  bool option = false;
-  TStringListe spalte3 = Beliebig, spalte4 = Beliebig;
+  uint8_t art; double wert = 0; bool option = false; TStringListe spalte3 = Beliebig, spalte4 = Beliebig;
   std::string meldung = "";
 };
 
@@ -43,12 +40,8 @@ inline TSpaltenModell Schritte(TSpaltenModell m, std::initializer_list<TSchritt>
     SCOPED_TRACE(testing::Message() << "Schritt " << ++nummer << ": Operation " << int(s.art)
                                     << ", W = " << s.wert << (s.option ? ", angehakt" : ""));
     EXPECT_EQ(Meldung([&] { OperationAusfuehren(m, Op(s.art, s.wert, s.option)); }), s.meldung);
-    if (s.spalte3 != Beliebig) {
-      EXPECT_EQ(m.Spalte(3), s.spalte3);
-    }
-    if (s.spalte4 != Beliebig) {
-      EXPECT_EQ(m.Spalte(4), s.spalte4);
-    }
+    if (s.spalte3 != Beliebig) { EXPECT_EQ(m.Spalte(3), s.spalte3); }
+    if (s.spalte4 != Beliebig) { EXPECT_EQ(m.Spalte(4), s.spalte4); }
   }
   return m;
 }

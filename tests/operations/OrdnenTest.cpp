@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -34,8 +35,7 @@ TEST(Rangsortierung, GleichtDerRangsortierungMitVielenGleichenSchluesseln) {
   std::uniform_int_distribution<int64_t> schluessel(-5, 5);
   for (const bool aufsteigend : {true, false}) {
     std::vector<TGanzSatz> saetze(500);
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-      saetze[i] = {static_cast<int64_t>(i), schluessel(zufall)};
+    for (std::size_t i = 0; i < saetze.size(); ++i) saetze[i] = {static_cast<int64_t>(i), schluessel(zufall)};
     const auto erwartet = Rangsortiert(aufsteigend, saetze);
     Rangsortierung(aufsteigend, saetze);
     for (std::size_t i = 0; i < saetze.size(); ++i)
@@ -49,8 +49,7 @@ TEST(RangsortierungPaare, GleichtDerRangsortierungAuchMitUnendlichNaNKommtAnsEnd
   std::uniform_int_distribution<int> wahl(0, 6);
   const double werte[] = {-1.5, 0, 2.25, 1e300, -1e-300, HUGE_VAL, -HUGE_VAL};
   std::vector<TRealSatz> saetze(300);
-  for (std::size_t i = 0; i < saetze.size(); ++i)
-    saetze[i] = {static_cast<double>(i), werte[wahl(zufall)]};
+  for (std::size_t i = 0; i < saetze.size(); ++i) saetze[i] = {static_cast<double>(i), werte[wahl(zufall)]};
   const auto erwartet = Rangsortiert(false, saetze);
   RangsortierungPaare(false, saetze);
   for (std::size_t i = 0; i < saetze.size(); ++i) EXPECT_EQ(saetze[i].Wert, erwartet[i].Wert) << i;
@@ -68,18 +67,15 @@ TEST(PaareSortieren, NachDemZweitenVektor) {
   PaareSortieren(true, a, b);
   PaareSortieren(true, c, d);
   PaareSortieren(false, leer1, leer2);
-  EXPECT_EQ(a, (TVektor{20, 40, 30, 10}));
-  EXPECT_EQ(b, (TVektor{1, 1, 2, 3}));
-  EXPECT_EQ(c, (TVektor{2, 1, 3}));
-  EXPECT_EQ(d, (TVektor{8, 9}));
+  EXPECT_EQ((std::array{a, b, c, d}),
+            (std::array<TVektor, 4>{{{20, 40, 30, 10}, {1, 1, 2, 3}, {2, 1, 3}, {8, 9}}}));
   EXPECT_TRUE(leer1.empty());
 }
 
 TEST(Sortieren, AbsteigendOhneHakenAufsteigendMitPartnernVierNachkommastellen) {
   Schritte(Modell({"2", "1", "3"}),
            {{0, 0, false, {"3", "2", "1"}, {"0", "0", "0"}}, {0, 0, true, {"1", "2", "3"}}});
-  Schritte(Modell({"2", "1", "3"}, {"20", "10", "30"}),
-           {{0, 0, true, {"1", "2", "3"}, {"10", "20", "30"}}});
+  Schritte(Modell({"2", "1", "3"}, {"20", "10", "30"}), {{0, 0, true, {"1", "2", "3"}, {"10", "20", "30"}}});
   // Equal values keep their line order, and with it the order of their partners.
   Schritte(Modell({"5", "1", "5", "5"}, {"1", "2", "3"}),
            {{0, 0, false, {"5", "5", "5", "1"}, {"1", "3", "0", "2"}}});
@@ -105,8 +101,7 @@ TEST(Textoperationen, UmkehrenReissverschlussAufspaltenJedenXtenWertDatenreiheTr
   Schritte(Modell(sieben), {{8, 3, false, {"1", "4", "7"}}, {8, 0, false, sieben},
                             {8, -5, false, sieben}, {8, 2.5, false, {"1", "3", "5", "7"}},
                             {8, 1e300, false, {"1"}}});
-  const TSpaltenModell m =
-      Schritte(Modell({"1 4", "2 5", "1,5;2,5", "7", "x"}), {{21, 0, false, {}, {}}});
+  const TSpaltenModell m = Schritte(Modell({"1 4", "2 5", "1,5;2,5", "7", "x"}), {{21, 0, false, {}, {}}});
   EXPECT_EQ(m.Spalte(1), (TStringListe{"1", "2", "1,5", "7", "0"}));
   EXPECT_EQ(m.Spalte(2), (TStringListe{"4", "5", "2,5", "0", "0"}));
 }

@@ -12,8 +12,7 @@
 
 namespace {
 
-const char* const NurGanze =
-    "Nur ganze Zahlen von 0 bis 9223372036854775807 können umgerechnet werden";
+const char* const NurGanze = "Nur ganze Zahlen von 0 bis 9223372036854775807 können umgerechnet werden";
 const char* const Basis2Bis36 = "Die Basis muss zwischen 2 und 36 liegen";
 
 TEST(Zahlensystem, UmrechnungInAndereBasenUndRoutinen) {
@@ -86,8 +85,7 @@ TEST(Quersumme, EineStufeUndGammaBinomialFakultaetUeberDieArrays) {
       Schritte(Modell({"5", "3", "4,5"}, {"2", "5", "2"}), {{25, 0, false, {"10", "0", "7,8739"}}});
   EXPECT_EQ(b.Spalte(4)[0], "0,1");
   EXPECT_EQ(b.Spalte(4)[1], "0");
-  Schritte(Modell({"5", "0", "-1"}),
-           {{26, 0, false, {"120", "1", "0"}}, {24, 0, false, {"24", "0", "0"}}});
+  Schritte(Modell({"5", "0", "-1"}), {{26, 0, false, {"120", "1", "0"}}, {24, 0, false, {"24", "0", "0"}}});
   Schritte(Modell({"200,5"}), {{24, 0, false, Beliebig, Beliebig, Ueberlauf}});
 }
 

@@ -18,8 +18,7 @@ TEST(Raender, BeschriftetUndOhneUndAchsengrenzen) {
   EXPECT_EQ((std::array<int, 4>{mit.RandLinks, mit.RandOben, mit.Feldbreite, mit.Feldhoehe}),
             (std::array<int, 4>{120, 20, 557, 269}));
   EXPECT_EQ((std::array<int, 3>{ohne.RandLinks, ohne.Feldbreite, ohne.Feldhoehe}), (std::array<int, 3>{40, 637, 349}));
-  EXPECT_EQ(Raender(200, 100, true).RandLinks, 40);
-  EXPECT_EQ(Raender(10, 10, true).RandLinks, 0);
+  EXPECT_EQ((std::array{Raender(200, 100, true).RandLinks, Raender(10, 10, true).RandLinks}), (std::array<uint16_t, 2>{40, 0}));
   EXPECT_LE(Raender(30, 30, false).Feldhoehe, 0);
   // The limits: the data's, or the override that is switched on.
   Achsengrenzen(mit, TVektor{3, -1, 2}, TVektor{5, 7, 6}, {.YmaxAn = true, .Ymax = 50});
@@ -82,8 +81,7 @@ TEST(Skalenstriche, RundeSchritteFesteUndGleichmaessige) {
   EXPECT_EQ(YStriche(a, true).back().Pixel, WeltZuPixel(a, 0, 0).y); // down to 0; -1 lies below Ymin - 0.7
   EXPECT_LT(YStriche(Feld(0, 7, 0.5, 10.5), true).back().Wert, 0.5); // a tick in the margin below Ymin
   const TAbbildung flach = Feld(2, 2, 1, 1);
-  EXPECT_TRUE(XStriche(flach, true).empty());
-  EXPECT_TRUE(YStriche(flach, true).empty());
+  EXPECT_TRUE(XStriche(flach, true).empty() && YStriche(flach, true).empty());
   const auto flachFest = XStriche(flach, false);
   ASSERT_EQ(flachFest.size(), 8u);
   EXPECT_EQ(flachFest[0].Wert, flachFest[7].Wert);

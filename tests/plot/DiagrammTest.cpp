@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <numeric>
 #include <sstream>
 #include <tuple>
 
@@ -28,7 +29,7 @@ TZeichnung Zeichnen(const TVektor& x, const TVektor& y, const TDiagrammEinstellu
                     const TVektor& dy = {}, int breite = 697, int hoehe = 409) {
   TAufzeichnendeLeinwand l(breite, hoehe);
   const TAbbildung a = DiagrammZeichnen(l, x, y, dx, dy, r);
-  return {l.Aufrufe, a};
+  return {std::move(l.Aufrufe), a};
 }
 
 bool Enthaelt(const TAufrufe& a, const std::string& zeile) { return std::find(a.begin(), a.end(), zeile) != a.end(); }
@@ -129,12 +130,9 @@ TEST(DiagrammZeichnen, HintergrundSortierungUndGrenzen) {
   EXPECT_EQ(Anzahl(z.aufrufe, "LinieZu"), 2);
   EXPECT_LT(Zeichnen({0, 1e-323}, {0, 1e-323}, {}).aufrufe.size(), 100u); // a tiny range, no endless ticks
   TVektor x(1000000), y(1000000);
-  for (std::size_t i = 0; i < x.size(); ++i) {
-    x[i] = static_cast<double>(i);
-    y[i] = std::sin(i * 0.001);
-  }
-  TAufzeichnendeLeinwand l(697, 409);
-  EXPECT_EQ(DiagrammZeichnen(l, x, y, {}, {}, Schlicht()).Xmax, 999999);
+  std::iota(x.begin(), x.end(), 0.0);
+  for (std::size_t i = 0; i < x.size(); ++i) y[i] = std::sin(x[i] * 0.001);
+  EXPECT_EQ(Zeichnen(x, y, Schlicht()).a.Xmax, 999999);
   // The background first.
   const TAufrufe a = Zeichnen({2}, {3}, {}).aufrufe;
   ASSERT_GE(a.size(), 3u);

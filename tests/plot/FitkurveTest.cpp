@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -48,8 +49,7 @@ TEST(Fitkurve, TangenteUndUmkehrwertJeModell) {
   const TKoeffizienten t = TangenteBilden(Modell(1, {2, 1}), 17).Koeffizienten;
   EXPECT_EQ((std::pair{t.Werte[0], t.Werte[1]}), (std::pair{2.0, 1.0}));
   const TFitErgebnis p = TangenteBilden(Modell(5, {0, 0, 1}), 3); // y = x², at 3: 6x - 9
-  EXPECT_EQ(p.Modell, 1);
-  EXPECT_EQ((std::pair{p.Koeffizienten.Werte[0], p.Koeffizienten.Werte[1]}), (std::pair{6.0, -9.0}));
+  EXPECT_EQ((std::tuple{int(p.Modell), p.Koeffizienten.Werte[0], p.Koeffizienten.Werte[1]}), (std::tuple{1, 6.0, -9.0}));
   // The model, y and the x where the model takes it.
   struct { TFitErgebnis e; double y, x; } const faelle[] = {
       {Modell(1, {2, 1}), 5, 2}, {Modell(1, {0, 1}), 5, 1e9}, {Modell(2, {2, 0.5, 1}), 1 + 2 * std::exp(1.5), 3},

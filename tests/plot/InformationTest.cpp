@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 
@@ -56,10 +57,9 @@ TEST(Infotexte, NamenUndChiQuadratAusDenEinstellungen) {
   const TDiagrammEinstellungen e{.Fit = {.Modell = 1, .DY = 0.5}, .AchseX = "Zeit", .Namen = {"t", "y", "z", ""},
                                  .Zahlformat = {4, 4, false}};
   const auto texte = AlsTabelle(Infotexte(TVektor{0, 1}, TVektor{1, 4}, Gerade(2, 0), e));
-  EXPECT_EQ(texte.at(7), "0,0000 < Zeit < 1,0000");
-  EXPECT_EQ(texte.at(21), "dZeit² = 0,2500");
-  EXPECT_EQ(texte.at(6), "y = +2,0000t");
-  EXPECT_EQ(texte.at(32), "20,0000"); // (1² + 2²) / 0,5²
+  // χ² = (1² + 2²) / 0,5².
+  EXPECT_EQ((std::array{texte.at(7), texte.at(21), texte.at(6), texte.at(32)}),
+            (std::array<std::string, 4>{"0,0000 < Zeit < 1,0000", "dZeit² = 0,2500", "y = +2,0000t", "20,0000"}));
 }
 
 TEST(Infobericht, ZeilenMitCrLfInWindows1252) {
