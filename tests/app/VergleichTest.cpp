@@ -53,6 +53,8 @@ void TFensterTest::ExportPngUndSvg() {
   TForm4& plot = Gerade(p, 20);
   p.dialoge.Namen << p.Pfad(name);
   p.dialoge.Groessen << groesse;
+  QCOMPARE(plot.ExportKnopf->text(), QStringLiteral("Exportieren …"));
+  QCOMPARE(plot.VergleichKnopf->text(), QStringLiteral("Vergleich"));
   Klick(plot.ExportKnopf);
   QVERIFY(p.meldungen.Fehlertexte.isEmpty());
   QCOMPARE(p.dialoge.Groessenfragen.value(0), QSize(697, 409));

@@ -142,6 +142,9 @@ TEST(Fit, SchrittAusreisserUndFehler) {
   TVektor x3 = X3, y3 = Y3, eins = {1}, zwei = {2};
   EXPECT_EQ(Ausreisserentfernen(x3, y3, exakt, 100), 3);
   EXPECT_EQ(Ausreisserentfernen(eins, zwei, exakt, 100), 1);
+  // A squared residual equal to Prozent % of the mean does not exceed it: nothing removed.
+  TVektor gleichX = {0, 1, 2, 3}, gleichY = {1, -1, 1, -1};
+  EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = 1}, 100), 4);
   // The names of the error modes and the error of a point.
   const char* const arten[] = {"Absolut", "Relativ in %", "Wurzel", "XY-Individuell"};
   for (uint8_t art = 0; art < 4; ++art) EXPECT_EQ(Fehlerarten(art), arten[art]);

@@ -85,7 +85,8 @@ const std::tuple<uint8_t, std::array<double, 8>, double> Grenzfaelle[] = {
     {16, {0.001, 1, 110, 0, 0, 0.001, 110}, 1},              // the denominator underflows
     {12, {2, 1 - 0x1p-53, 0.5, 3}, 1 + 0x1p-51},             // b·x + 1 whole only after rounding
     {12, {2, -(1 + 0x1p-52), 0.5, 3}, 256 - 0x1p-45},
-    {2, {1e300, 1, 0}, -800},                                // e^(b·x) below the 64-bit range
+    {2, {1e300, 1, 0}, -800},
+    {2, {1e300, 1, 0}, -740}, // e^(b·x) subnormal in 64 bits
     {17, {-1e308, 1, -2, 0}, -1e308},                        // x + a overflows
 };
 

@@ -18,7 +18,7 @@ const char* const Basis2Bis36 = "Die Basis muss zwischen 2 und 36 liegen";
 TEST(Zahlensystem, UmrechnungInAndereBasenUndRoutinen) {
   const std::tuple<std::string, uint8_t, std::string> faelle[] = {
       {"9", 2, "1001"},     {"5", 2, "101"},      {"0", 2, "0"},         {"255", 16, "FF"},
-      {"4096", 16, "1000"}, {"35", 36, "Z"},      {"007", 10, "7"},
+      {"4096", 16, "1000"}, {"35", 36, "Z"},      {"007", 10, "7"},         {"1222", 36, "XY"},
       {"9223372036854775807", 16, "7FFFFFFFFFFFFFFF"},
       // Powers of the base, where a logarithm quotient falls just short of the exponent.
       {"243", 3, "100000"}, {"1000", 10, "1000"},

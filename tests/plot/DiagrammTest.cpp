@@ -70,6 +70,8 @@ TEST(DiagrammZeichnen, Szenen) {
       // Fixed ticks: the eight y labels, all "3,000".
       {"ein Punkt, feste Striche", {.Zusatz = 0}, {2}, {3}, {}, {}, {"Text 40 283 3,000", "Text 662 349 2,000"}, {},
        {{"Text", 5 + 16}, {"Text 40 ", 8}}},
+      // Round steps without the grid option: ticks, but no dotted grid lines.
+      {"ohne Gitter", {.Zusatz = ZusatzGleichmaessig}, {0, 3}, {1, 7}, {}, {}, {"Text 662 349 3,000"}, {"Stift 000000 1 dot"}, {}},
       {"Dicke -5", dicke(-5), {1}, {1}, {}, {}, {"Rechteck 34 363 47 376"}, {}, {}},
       {"Dicke 0", dicke(0), {1}, {1}, {}, {}, {"Rechteck 36 365 45 374"}, {}, {}},
       {"Dicke 5", dicke(5), {1}, {1}, {}, {}, {"Rechteck 38 367 43 372"}, {}, {}},
@@ -77,6 +79,9 @@ TEST(DiagrammZeichnen, Szenen) {
       // horizontal bars.
       {"Fehlerbalken", einzeln(0, 2), {0, 10}, {0, 10}, {5, 5}, {1, 0.5},
        {"BewegeZu 677 55", "LinieZu 677 -15", "BewegeZu 674 55", "LinieZu 681 55"}, {"LinieZu 697 20"}, {}},
+      // Point (10, 10): half-width 0,5·2 = 1 in x, 63,7 pixels per unit; a cap across each end.
+      {"x-Fehlerbalken", einzeln(2, 0), {0, 10}, {0, 10}, {1, 0.5}, {},
+       {"BewegeZu 613 17", "LinieZu 613 24", "BewegeZu 741 17", "LinieZu 741 24"}, {}, {}},
       // Sorting puts x = 1 first; the error 5 belongs to x = 3 (pixel 677), x = 1 has none.
       {"Einzelfehler", einzeln(1, 0), {3, 1}, {1, 2}, {5}, {}, {"BewegeZu 677 369"}, {}, {{"LinieZu", 3}}},
       // "Relativ in %" with a negative value gives no bar: one bar with its two caps.

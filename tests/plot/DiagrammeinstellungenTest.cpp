@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <tuple>
 
 namespace {
@@ -54,6 +55,20 @@ TEST(Diagrammeinstellungen, HinUndZurueckUndGoldeneBytes) {
   std::stringstream gespeichert;
   gespeichert << std::ifstream(pfad).rdbuf();
   EXPECT_EQ(text, gespeichert.str()) << "regenerate with QUARN_GOLDEN_NEU=1 and review the diff";
+}
+
+// Residuals all above 0 still show the zero line; the tracer cross lies left of the points.
+TEST(Diagrammeinstellungen, Residuendiagramm) {
+  const std::vector<double> x = {1, 2, 4}, r = {0.5, 1, 2};
+  const TDiagrammEinstellungen e = Residuendiagramm("Gauss", x, r);
+  EXPECT_EQ(e.Markierung, "Residuen: Gauss");
+  EXPECT_TRUE(e.YminAn && e.YmaxAn);
+  EXPECT_EQ(e.Ymin, 0);
+  EXPECT_EQ(e.Ymax, 2);
+  EXPECT_EQ(e.LinienAnzahl, 1);
+  EXPECT_EQ(e.Linien[0], (TLinie{1, 0, "", false}));
+  EXPECT_LT(e.KastenX, 1);
+  EXPECT_EQ(e.Fit.Modell, 0);
 }
 
 TEST(Diagrammeinstellungen, BeschaedigteDatenWerdenGelesen) {
