@@ -3,6 +3,7 @@
 #include "Gleitkomma.h"
 #include "Statistik.h"
 #include "Zahltext.h"
+#include "Dezimalstellen.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -23,17 +24,8 @@ struct TDezimal {
 };
 
 TDezimal Zehnstellig(double betrag) {
-  char puffer[40];
-  const auto ende =
-      std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific, Genauigkeit - 1).ptr;
-  TDezimal d;
-  d.ziffern += puffer[0];
-  d.ziffern.append(puffer + 2, Genauigkeit - 1);
-  const char* exp = puffer + Genauigkeit + 2; // after "d.ddddddddde"
-  int e10 = 0;
-  std::from_chars(exp + (*exp == '+' ? 1 : 0), ende, e10);
-  d.e = e10 + 1;
-  return d;
+  const TDezimalstellen s = Signifikant(betrag, Genauigkeit);
+  return {std::string(s.ziffern, static_cast<std::size_t>(s.anzahl)), s.e};
 }
 
 // Fixed point with the given decimal places, rounded once, half away from zero, at the

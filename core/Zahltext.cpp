@@ -1,5 +1,7 @@
 #include "Zahltext.h"
 
+#include "Dezimalstellen.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -12,11 +14,7 @@
 namespace {
 
 // The value rounded to 15 significant digits as 0.d1d2...dk x 10^e, k <= 15, dk != 0.
-struct TZiffern {
-  char ziffern[16];
-  int anzahl;
-  int e;
-};
+using TZiffern = TDezimalstellen;
 
 void OhneEndnullen(TZiffern& z) {
   while (z.anzahl > 1 && z.ziffern[z.anzahl - 1] == '0') --z.anzahl;
@@ -25,22 +23,9 @@ void OhneEndnullen(TZiffern& z) {
 // Exact for every value, through the library's correctly rounded conversion; a value that is
 // a 64-bit float takes its faster double overload.
 TZiffern GenauRunden(Extended betrag) {
-  char puffer[48]; // d.dddddddddddddde+XXXX
   const bool istDouble = betrag <= DBL_MAX && static_cast<double>(betrag) == betrag;
-  const auto ende = istDouble
-                        ? std::to_chars(puffer, puffer + sizeof puffer, static_cast<double>(betrag),
-                                        std::chars_format::scientific, 14).ptr
-                        : std::to_chars(puffer, puffer + sizeof puffer, betrag,
-                                        std::chars_format::scientific, 14).ptr;
-  TZiffern z{};
-  z.ziffern[0] = puffer[0];
-  std::memcpy(z.ziffern + 1, puffer + 2, 14);
-  z.anzahl = 15;
+  TZiffern z = istDouble ? Signifikant(static_cast<double>(betrag), 15) : Signifikant(betrag, 15);
   OhneEndnullen(z);
-  const char* exp = puffer + 17; // the exponent's sign after "d.dddddddddddddde"
-  int e10 = 0;
-  std::from_chars(exp + (*exp == '+' ? 1 : 0), ende, e10);
-  z.e = e10 + 1;
   return z;
 }
 
