@@ -48,14 +48,11 @@ TFitErgebnis Gerade(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, Extended m
   return r;
 }
 
-// The outlier pass: remove the outliers of the result and fit the kept points again.
-template <class Neu> TFitErgebnis Ausreisserpass(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis,
-                                                 double prozent, Neu neu) {
+// The outlier pass on copies of the points: the caller's points stay whole.
+TFitErgebnis AusreisserpassKopie(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis, double prozent,
+                                 const TNeuerFit& neu) {
   TVektor xs(x.begin(), x.end()), ys(y.begin(), y.end());
-  const int32_t k = Ausreisserentfernen(xs, ys, ergebnis, prozent);
-  if (k < 1) return ergebnis;
-  const auto behalten = static_cast<std::size_t>(k);
-  return neu(TPunkte(xs).first(behalten), TPunkte(ys).first(behalten));
+  return Ausreisserpass(xs, ys, ergebnis, prozent, neu);
 }
 
 TFitVorgabe OhneAusreisser(TFitVorgabe vorgabe) {
@@ -113,14 +110,25 @@ int32_t Ausreisserentfernen(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis
   const Extended m = Quadratsumme(x, y, ergebnis) / n;
   // A model through every point has no outliers (the ratio below would be 0/0).
   if (m == 0) return static_cast<int32_t>(n);
-  std::size_t entfernt = 0;
+  // Only kept points are written: with none kept the points stay as they were.
+  std::size_t behalten = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    x[i - entfernt] = x[i];
-    y[i - entfernt] = y[i];
     const Extended r = y[i] - static_cast<Extended>(ModellWert(ergebnis, x[i]));
-    if (r * r / m * 100 > prozent) ++entfernt;
+    if (r * r / m * 100 > prozent) continue;
+    x[behalten] = x[i];
+    y[behalten] = y[i];
+    ++behalten;
   }
-  return static_cast<int32_t>(n - entfernt);
+  return static_cast<int32_t>(behalten);
+}
+
+TFitErgebnis Ausreisserpass(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis, double prozent,
+                            const TNeuerFit& neu) {
+  const int32_t k = Ausreisserentfernen(x, y, ergebnis, prozent);
+  if (k < 1) return ergebnis;
+  x.resize(static_cast<std::size_t>(k));
+  y.resize(static_cast<std::size_t>(k));
+  return neu(x, y);
 }
 
 TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p) {
@@ -242,7 +250,7 @@ TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const T
   Daempfen(auswerter, w, r, {faktor, grenze, maxSchritte});
   r.Koeffizienten = w.Koeffizienten;
   if (vorgabe.Ausreisser)
-    return Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
+    return AusreisserpassKopie(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
       return Iteration(xs, ys, OhneAusreisser(vorgabe), Standardparameter);
     });
   return r;
@@ -266,7 +274,7 @@ TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitPar
   TFitErgebnis r = gerade ? Gerade(x, y, arbeit, mx, my) : Iteration(x, y, arbeit, parameter);
   r.Koeffizienten.Fix = vorgabe.Fix;
   if (vorgabe.Ausreisser)
-    r = Ausreisserpass(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
+    r = AusreisserpassKopie(x, y, r, vorgabe.Prozent, [&](TPunkte xs, TPunkte ys) {
       return Fit(xs, ys, arbeit, Standardparameter);
     });
   // A coefficient the iteration never touched keeps its estimate; a result is finite or a fault.

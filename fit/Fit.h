@@ -16,6 +16,7 @@
 
 #include "core/Typen.h"
 
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -45,6 +46,11 @@ long double ChiQuadrat(TPunkte x, TPunkte y, double dX, double dY, const TFitErg
 // the kept points stay in order at the front; returns their count. With every residual 0
 // there is no outlier.
 int32_t Ausreisserentfernen(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis, double prozent);
+// The outlier pass: cuts x and y to the points Ausreisserentfernen keeps and returns `neu`
+// fitted on them; without a kept point the points and the result stay as they are.
+using TNeuerFit = std::function<TFitErgebnis(TPunkte x, TPunkte y)>;
+TFitErgebnis Ausreisserpass(TVektor& x, TVektor& y, const TFitErgebnis& ergebnis, double prozent,
+                            const TNeuerFit& neu);
 
 // The normal matrix Σ ∂f/∂c_i · ∂f/∂c_j over the points, p × p.
 TLinearesSystem Normalmatrix(const TFitErgebnis& w, TPunkte x, uint8_t p);

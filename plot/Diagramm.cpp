@@ -37,19 +37,16 @@ void Anpassen(TDaten& d, TDiagrammEinstellungen& r) {
   if (r.Fit.Modell == 0) return;
   const bool ausreisser = r.Fit.Ausreisser;
   r.Fit.Ausreisser = false;
-  const auto fitten = [&] {
-    d.e = Fit(d.x, d.y, r.Fit, r.FitParameter);
-    d.e.Modell = r.Fit.Modell;
-    d.e.Ordnung = 0;
+  const auto fitten = [&](TPunkte x, TPunkte y) {
+    TFitErgebnis e = Fit(x, y, r.Fit, r.FitParameter);
+    e.Modell = r.Fit.Modell;
+    e.Ordnung = 0;
+    return e;
   };
-  fitten();
+  d.e = fitten(d.x, d.y);
   d.fit = true;
-  if (!ausreisser) return;
-  const int32_t n = Ausreisserentfernen(d.x, d.y, d.e, r.Fit.Prozent);
-  if (n <= 0) return;
-  d.x.resize(static_cast<std::size_t>(n));
-  d.y.resize(static_cast<std::size_t>(n));
-  fitten();
+  // The drawing shows the kept points only.
+  if (ausreisser) d.e = Ausreisserpass(d.x, d.y, d.e, r.Fit.Prozent, fitten);
 }
 
 // The pixel offset of a marker line; false when infinite axis limits leave it undefined.

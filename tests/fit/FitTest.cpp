@@ -145,6 +145,9 @@ TEST(Fit, SchrittAusreisserUndFehler) {
   // A squared residual equal to Prozent % of the mean does not exceed it: nothing removed.
   TVektor gleichX = {0, 1, 2, 3}, gleichY = {1, -1, 1, -1};
   EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = 1}, 100), 4);
+  // Below the mean every point is an outlier: none is kept, and the points stay as they were.
+  EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = 1}, 50), 0);
+  EXPECT_EQ(gleichX, (TVektor{0, 1, 2, 3}));
   // The names of the error modes and the error of a point.
   const char* const arten[] = {"Absolut", "Relativ in %", "Wurzel", "XY-Individuell"};
   for (uint8_t art = 0; art < 4; ++art) EXPECT_EQ(Fehlerarten(art), arten[art]);

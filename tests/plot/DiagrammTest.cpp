@@ -62,6 +62,9 @@ TEST(DiagrammZeichnen, Szenen) {
     return {.OhneSkala = true, .Fit = {.Modell = modell}, .LinienAnzahl = anzahl,
             .Linien = {TLinie{0, wert, "x", true}, TLinie{1, 5, "y", true}}};
   };
+  const auto ausreisser = [](double prozent) {
+    return Schlicht([=](auto& e) { e.Fit.Modell = 1; e.Fit.Ausreisser = true; e.Fit.Prozent = prozent; });
+  };
   const TSzene szenen[] = {
       // The single point sits at the lower left corner; the even scheme draws no ticks. Mark,
       // both titles and the cross's two lines: with a single point every position is the
@@ -97,6 +100,11 @@ TEST(DiagrammZeichnen, Szenen) {
       {"Kasten",
        Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = e.Formel = e.Kasten = true; e.KastenX = 1; e.KastenY = 5; }),
        x4, y4, {}, {}, {"Text 252 136 y = b + a * x", "Text 252 172 q² = 0,000"}, {"LinieZu 257 136"}, {{"Rechteck", 1}}},
+      // The outlier pass keeps (0, 0) and (1, 1): only they are drawn, (1, 1) at the upper right.
+      {"Ausreißer", ausreisser(100), x4, {0, 1, 2, 10}, {}, {}, {"Rechteck 673 16 682 25"}, {}, {{"Rechteck", 2}}},
+      // Every residual of the flat line is ±1, above half the mean: none kept, all four drawn.
+      {"Ausreißer, keiner bleibt", ausreisser(50), x4, {1, -1, -1, 1}, {}, {}, {"Rechteck 36 16 45 25",
+       "Rechteck 673 16 682 25"}, {}, {{"Rechteck", 4}}},
       {"Kreuz", Schlicht([](auto& e) { e.KastenX = 1; e.KastenY = 1; }), {0, 2}, {0, 2}, {}, {}, {"Schrift Georgia 8",
        "BewegeZu 354 195", "LinieZu 363 195", "Text 366 203 x = 1,000", "Text 366 215 y = 1,000"}, {}, {}},
       {"Kreuz außerhalb", Schlicht([](auto& e) { e.KastenX = 1000; e.KastenY = 1; }), {0, 2}, {0, 2}, {}, {}, {}, {},
