@@ -26,23 +26,27 @@ void Achsengrenzen(TAbbildung& a, std::span<const double> x, std::span<const dou
   a.Ymax = g.YmaxAn ? g.Ymax : MaxWert(y);
 }
 
+TAchsenmass Achsenmass(const TAbbildung& a, TAchse achse) {
+  if (achse == TAchse::X) return {a.Xmin, a.Xmax, a.Feldbreite, a.RandLinks, 1};
+  return {a.Ymin, a.Ymax, a.Feldhoehe, a.Hoehe - a.RandLinks, -1};
+}
+
 namespace {
 
-// basis + vorzeichen·Round((v - lo)·n/(hi - lo)); the term is 0 for hi = lo and whenever the
-// pixel would not be a 32-bit integer (non-finite or far-away values).
-int32_t Pixel(int32_t basis, int vorzeichen, int32_t n, double v, double lo, double hi) {
-  if (hi == lo) return basis;
-  const Extended s = RundeNaechste((static_cast<Extended>(v) - lo) * n / (static_cast<Extended>(hi) - lo));
-  const Extended p = basis + vorzeichen * s;
-  if (!(p >= std::numeric_limits<int32_t>::min() && p <= std::numeric_limits<int32_t>::max())) return basis;
+// The pixel of v on the axis; the offset is 0 for a range of 0 and whenever the pixel would
+// not be a 32-bit integer (non-finite or far-away values).
+int32_t Pixel(const TAchsenmass& m, double v) {
+  if (m.Max == m.Min) return m.Anfang;
+  const Extended s = RundeNaechste((static_cast<Extended>(v) - m.Min) * m.Feld / (static_cast<Extended>(m.Max) - m.Min));
+  const Extended p = m.Anfang + m.Richtung * s;
+  if (!(p >= std::numeric_limits<int32_t>::min() && p <= std::numeric_limits<int32_t>::max())) return m.Anfang;
   return static_cast<int32_t>(RundeGanz(p));
 }
 
 } // namespace
 
 TPixel WeltZuPixel(const TAbbildung& a, double x, double y) {
-  return {Pixel(a.RandLinks, 1, a.Feldbreite, x, a.Xmin, a.Xmax),
-          Pixel(a.Hoehe - a.RandLinks, -1, a.Feldhoehe, y, a.Ymin, a.Ymax)};
+  return {Pixel(Achsenmass(a, TAchse::X), x), Pixel(Achsenmass(a, TAchse::Y), y)};
 }
 
 namespace {
@@ -105,29 +109,17 @@ std::vector<TSkalenstrich> Gleichmaessig(double lo, double hi, double untergrenz
 
 } // namespace
 
-std::vector<TSkalenstrich> XStriche(const TAbbildung& a, bool gleichmaessig) {
+std::vector<TSkalenstrich> Striche(const TAbbildung& a, TAchse achse, bool gleichmaessig) {
+  const TAchsenmass m = Achsenmass(a, achse);
   std::vector<TSkalenstrich> striche;
   if (gleichmaessig) {
-    striche = Gleichmaessig(a.Xmin, a.Xmax, a.Xmin, [&](double w) { return WeltZuPixel(a, w, a.Ymin).x; });
+    const double untergrenze = achse == TAchse::X ? m.Min : m.Min - 0.1 * (m.Max - m.Min);
+    striche = Gleichmaessig(m.Min, m.Max, untergrenze, [&](double w) { return Pixel(m, w); });
   } else {
     for (int i = 0; i < 8; ++i)
-      striche.push_back({0, static_cast<int32_t>(std::nearbyint(a.Feldbreite * i / 7.0)) + a.RandLinks});
+      striche.push_back({0, m.Pixel(static_cast<int32_t>(std::nearbyint(m.Feld * i / 7.0)))});
   }
   for (TSkalenstrich& s : striche)
-    s.Wert = AlsDouble(WeltX(a, s.Pixel));
-  return striche;
-}
-
-std::vector<TSkalenstrich> YStriche(const TAbbildung& a, bool gleichmaessig) {
-  std::vector<TSkalenstrich> striche;
-  if (gleichmaessig) {
-    striche = Gleichmaessig(a.Ymin, a.Ymax, a.Ymin - 0.1 * (a.Ymax - a.Ymin),
-                            [&](double w) { return WeltZuPixel(a, a.Xmin, w).y; });
-  } else {
-    for (int i = 0; i < 8; ++i)
-      striche.push_back({0, a.Hoehe - a.RandLinks - static_cast<int32_t>(std::nearbyint(a.Feldhoehe * i / 7.0))});
-  }
-  for (TSkalenstrich& s : striche)
-    s.Wert = AlsDouble(WeltY(a, s.Pixel));
+    s.Wert = AlsDouble(achse == TAchse::X ? WeltX(a, s.Pixel) : WeltY(a, s.Pixel));
   return striche;
 }

@@ -30,6 +30,20 @@ struct TWeltpunkt {
   double y = 0;
 };
 
+enum class TAchse : uint8_t { X, Y };
+
+// One axis of the mapping: its world range, the pixels of the plot area along it, and the pixel
+// of its minimum with the direction in which the pixels of growing values run.
+struct TAchsenmass {
+  double Min = 0, Max = 0;
+  int32_t Feld = 0;
+  int32_t Anfang = 0;
+  int32_t Richtung = 1;
+  // The pixel `versatz` pixels from the minimum along the axis.
+  int32_t Pixel(int32_t versatz) const { return Anfang + Richtung * versatz; }
+};
+TAchsenmass Achsenmass(const TAbbildung& a, TAchse achse);
+
 // The image size and margins, with the limits still 0.
 TAbbildung Raender(uint16_t breite, uint16_t hoehe, bool beschriftet);
 
@@ -63,5 +77,4 @@ struct TSkalenstrich {
 
 // Eight ticks per axis from one end to the other, or (gleichmaessig) ticks at whole multiples
 // of Skalenschritt, the y axis down to a tenth of its range below Ymin.
-std::vector<TSkalenstrich> XStriche(const TAbbildung& a, bool gleichmaessig);
-std::vector<TSkalenstrich> YStriche(const TAbbildung& a, bool gleichmaessig);
+std::vector<TSkalenstrich> Striche(const TAbbildung& a, TAchse achse, bool gleichmaessig);

@@ -1,5 +1,6 @@
 #include "Diagramm.h"
 
+#include "Beschriftung.h"
 #include "Fitkurve.h"
 
 #include "core/Gleitkomma.h"
@@ -47,122 +48,6 @@ void Anpassen(TDaten& d, TDiagrammEinstellungen& r) {
   d.fit = true;
   // The drawing shows the kept points only.
   if (ausreisser) d.e = Ausreisserpass(d.x, d.y, d.e, r.Fit.Prozent, fitten);
-}
-
-// The pixel offset of a marker line; false when infinite axis limits leave it undefined.
-bool Versatz(Extended anteil, int32_t feld, int32_t& pixel) {
-  const Extended v = anteil * feld;
-  if (!std::isfinite(v)) return false;
-  pixel = static_cast<int32_t>(RundeGanz(v));
-  return true;
-}
-
-// Layout values of the labelling, from the margins: the top of the x labels, the left edge
-// of the y labels and the x of the y ticks.
-struct TBeschriftungslage {
-  int xTextOben, yTextLinks, yStrichX;
-  explicit TBeschriftungslage(const TAbbildung& a)
-      : xTextOben(a.Hoehe - a.RandLinks / 2), yTextLinks(a.RandLinks / 3), yStrichX(a.RandLinks / 2 + a.RandLinks / 3) {}
-};
-
-void Titel(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) {
-  l.Schrift("Georgia", l.Schriftgroesse());
-  l.TextAus(20, a.Hoehe - 10 - l.TextHoehe("I"), r.Markierung);
-  l.Schrift("Georgia", 10);
-  l.TextAus(a.Breite / 2 - l.TextBreite(r.AchseX) / 2, a.Hoehe - a.RandLinks / 4, r.AchseX);
-  l.TextAusGedreht(a.RandLinks / 8, a.Hoehe / 2 + l.TextBreite(r.AchseY) / 2, r.AchseY);
-  l.Schrift("Arial", 8);
-  const int yA = a.Hoehe - a.RandLinks / 2 - 4, xA = a.RandLinks - a.RandOben;
-  l.BewegeZu(xA, a.RandOben);
-  l.LinieZu(xA, yA);
-  l.LinieZu(a.Breite - a.RandOben, yA);
-}
-
-void Gitterlinie(TLeinwand& l, int x, int y) {
-  const TStift stift = l.Stift();
-  l.Stift(stift.Farbe, stift.Breite, TStiftstil::Gepunktet);
-  l.LinieZu(x, y);
-  l.Stift(stift.Farbe, stift.Breite, TStiftstil::Durchgezogen);
-}
-
-TZahlformat Achsenformat(TZahlformat f, int32_t kommastellen) {
-  f.Kommastellen = static_cast<uint8_t>(std::clamp(kommastellen, 0, 255));
-  return f;
-}
-
-void XStrich(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TSkalenstrich& s) {
-  const TBeschriftungslage lage(a);
-  l.BewegeZu(s.Pixel, lage.xTextOben + 4);
-  l.LinieZu(s.Pixel, lage.xTextOben - 8);
-  if (r.Zusatz & ZusatzGitter) Gitterlinie(l, s.Pixel, a.RandOben);
-  const std::string text = ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, r.KommastellenX));
-  l.TextAus(s.Pixel - l.TextBreite(text) / 2, lage.xTextOben, text);
-}
-
-void YStrich(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TSkalenstrich& s) {
-  const TBeschriftungslage lage(a);
-  l.BewegeZu(lage.yStrichX - 4, s.Pixel);
-  l.LinieZu(lage.yStrichX + 5, s.Pixel);
-  if (r.Zusatz & ZusatzGitter) Gitterlinie(l, a.Breite - a.RandOben, s.Pixel);
-  const std::string text = ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, r.KommastellenY));
-  l.TextAus(lage.yTextLinks, s.Pixel - l.TextHoehe(text) / 2, text);
-}
-
-void Skalen(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) {
-  const bool gleichmaessig = r.Zusatz & ZusatzGleichmaessig;
-  const auto xs = XStriche(a, gleichmaessig), ys = YStriche(a, gleichmaessig);
-  if (gleichmaessig) {
-    for (const TSkalenstrich& s : xs) XStrich(l, a, r, s);
-    for (const TSkalenstrich& s : ys) YStrich(l, a, r, s);
-    return;
-  }
-  for (std::size_t i = 0; i < xs.size(); ++i) {
-    XStrich(l, a, r, xs[i]);
-    YStrich(l, a, r, ys[i]);
-  }
-}
-
-// The given marker lines (at most the three slots), and for each that carries "Schnitt" the
-// line through its cut point with the curve: the working list may hold a fourth line.
-std::vector<TLinie> Markierungslinien(const TDiagrammEinstellungen& r, const TDaten& d) {
-  std::vector<TLinie> linien(r.Linien.begin(), r.Linien.begin() + std::min<int>(r.LinienAnzahl, 3));
-  if (!d.fit) return linien;
-  const std::size_t gegeben = linien.size();
-  for (std::size_t i = 0; i < gegeben; ++i) {
-    const TLinie& l = linien[i];
-    if (!l.Schnitt || l.Art > 1) continue;
-    TLinie schnitt;
-    schnitt.Art = l.Art == 0 ? 1 : 0;
-    schnitt.Wert = l.Art == 0 ? ModellWert(d.e, l.Wert) : Umkehrwert(d.e, l.Wert);
-    schnitt.Text = (l.Art == 0 ? r.Namen.Y : r.Namen.X) + " = " + ZahlFormatiert(schnitt.Wert, r.Zahlformat);
-    linien.push_back(schnitt);
-  }
-  return linien;
-}
-
-void Linien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TDaten& d) {
-  const std::vector<TLinie> linien = Markierungslinien(r, d);
-  if (linien.empty()) return;
-  const TBeschriftungslage lage(a);
-  const TStift stift = l.Stift();
-  l.Stift(stift.Farbe, stift.Breite, TStiftstil::Gestrichelt);
-  for (const TLinie& linie : linien) {
-    const double w = linie.Wert;
-    int32_t versatz = 0;
-    if (linie.Art == 0 && a.Xmin <= w && w <= a.Xmax &&
-        (a.Xmax == a.Xmin || Versatz((w - a.Xmin) / (a.Xmax - a.Xmin), a.Feldbreite, versatz))) {
-      const int px = a.RandLinks + versatz;
-      l.BewegeZu(px, lage.xTextOben - 4);
-      l.LinieZu(px, a.RandOben);
-      l.TextAus(px - l.TextBreite(linie.Text) / 2, lage.xTextOben + l.TextHoehe(linie.Text) + 2, linie.Text);
-    } else if (linie.Art == 1 && a.Ymin <= w && w <= a.Ymax &&
-               (a.Ymax == a.Ymin || Versatz((w - a.Ymin) / (a.Ymax - a.Ymin), a.Feldhoehe, versatz))) {
-      const int py = a.Hoehe - a.RandLinks - versatz;
-      l.BewegeZu(lage.yStrichX, py);
-      l.LinieZu(a.Breite - a.RandOben, py);
-      l.TextAus(lage.yTextLinks, py - l.TextHoehe(linie.Text) / 2, linie.Text);
-    }
-  }
 }
 
 // The points in ascending order of x, stably; the individual errors stay with their points.
@@ -295,7 +180,7 @@ TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<c
   if (r.Beschriftung) {
     Titel(l, a, r);
     if (!r.OhneSkala) Skalen(l, a, r);
-    Linien(l, a, r, d);
+    Markierungslinien(l, a, r, d.fit ? &d.e : nullptr);
   }
   Punkte(l, a, r, d);
   const bool kasten = d.fit && Fitueberlagerung(l, a, r, d, std::min(x.size(), y.size()));

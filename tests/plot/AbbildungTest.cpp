@@ -69,20 +69,20 @@ TEST(Skalenstriche, RundeSchritteFesteUndGleichmaessige) {
     EXPECT_EQ(Skalenschritt(d).Anzahl, erwartet.second) << d;
   }
   const TAbbildung a = Feld(0, 7, 0, 7);
-  const auto fest = XStriche(a, false);
+  const auto fest = Striche(a, TAchse::X, false);
   ASSERT_EQ(fest.size(), 8u);
   EXPECT_EQ((std::array{fest[0].Pixel, fest[1].Pixel, fest[7].Pixel}), (std::array{120, 200, 677}));
   EXPECT_EQ(fest[7].Wert, 7);
-  const auto gleich = XStriche(a, true);
+  const auto gleich = Striche(a, TAchse::X, true);
   ASSERT_EQ(gleich.size(), 8u); // 7, 6, ..., 0
   EXPECT_EQ((std::pair{gleich[0].Pixel, gleich[7].Pixel}), (std::pair{677, 120}));
   // The label is the value of the rounded pixel: 6 sits at pixel 597, which reads 5,9946...
   EXPECT_NEAR(gleich[1].Wert, 7.0 * 477 / 557, 1e-12);
-  EXPECT_EQ(YStriche(a, true).back().Pixel, WeltZuPixel(a, 0, 0).y); // down to 0; -1 lies below Ymin - 0.7
-  EXPECT_LT(YStriche(Feld(0, 7, 0.5, 10.5), true).back().Wert, 0.5); // a tick in the margin below Ymin
+  EXPECT_EQ(Striche(a, TAchse::Y, true).back().Pixel, WeltZuPixel(a, 0, 0).y); // down to 0; -1 lies below Ymin - 0.7
+  EXPECT_LT(Striche(Feld(0, 7, 0.5, 10.5), TAchse::Y, true).back().Wert, 0.5); // a tick in the margin below Ymin
   const TAbbildung flach = Feld(2, 2, 1, 1);
-  EXPECT_TRUE(XStriche(flach, true).empty() && YStriche(flach, true).empty());
-  const auto flachFest = XStriche(flach, false);
+  EXPECT_TRUE(Striche(flach, TAchse::X, true).empty() && Striche(flach, TAchse::Y, true).empty());
+  const auto flachFest = Striche(flach, TAchse::X, false);
   ASSERT_EQ(flachFest.size(), 8u);
   EXPECT_EQ(flachFest[0].Wert, flachFest[7].Wert);
 }
