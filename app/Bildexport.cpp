@@ -65,6 +65,6 @@ void BitmapSpeichern(const QImage& bild, const QString& pfad) {
   QBuffer puffer(&bytes);
   puffer.open(QIODevice::WriteOnly);
   if (!bild.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP"))
-    throw TEAFehler(("Datei " + pfad + " kann nicht geschrieben werden").toStdString());
+    Dateifehler(pfad, QStringLiteral("kann nicht geschrieben werden"));
   DateiSchreiben(pfad, bytes);
 }

@@ -51,34 +51,34 @@ QString TextDekodieren(QByteArray bytes) {
   return text;
 }
 
-QString NichtGefunden(const QString& pfad) { return QStringLiteral("Datei ") + pfad + QStringLiteral(" nicht gefunden"); }
+QString Dateimeldung(const QString& pfad, const QString& zustand) {
+  return QStringLiteral("Datei ") + pfad + QLatin1Char(' ') + zustand;
+}
+
+void Dateifehler(const QString& pfad, const QString& zustand) { throw TEAFehler(Dateimeldung(pfad, zustand).toStdString()); }
 
 QString TextLaden(const QString& pfad, qint64 maxBytes, qint64 maxZeilen) {
   const QFileInfo info(pfad);
-  if (!info.exists()) throw TEAFehler(NichtGefunden(pfad).toStdString());
+  if (!info.exists()) Dateifehler(pfad, QStringLiteral("nicht gefunden"));
   if (info.isDir()) throw TEAFehler((pfad + " ist ein Ordner, keine Datei").toStdString());
   // Pipes and devices have no size to check and may never end.
   if (!info.isFile()) throw TEAFehler((pfad + " ist keine gewöhnliche Datei").toStdString());
   if (info.size() > maxBytes)
-    throw TEAFehler(("Datei " + pfad + " ist zu groß zum Laden (höchstens " +
-                     QString::number(maxBytes / (1024 * 1024)) + " MB)")
-                        .toStdString());
+    Dateifehler(pfad, "ist zu groß zum Laden (höchstens " + QString::number(maxBytes / (1024 * 1024)) + " MB)");
   QFile datei(pfad);
   if (!datei.open(QIODevice::ReadOnly))
-    throw TEAFehler(("Datei " + pfad + " kann nicht gelesen werden").toStdString());
+    Dateifehler(pfad, QStringLiteral("kann nicht gelesen werden"));
   const QByteArray bytes = datei.readAll();
   if (bytes.contains('\0')) throw TEAFehler((pfad + " ist keine Textdatei").toStdString());
   if (std::max(bytes.count('\n'), bytes.count('\r')) > maxZeilen)
-    throw TEAFehler(("Datei " + pfad + " hat zu viele Zeilen zum Laden (höchstens " +
-                     QString::number(maxZeilen) + ")")
-                        .toStdString());
+    Dateifehler(pfad, "hat zu viele Zeilen zum Laden (höchstens " + QString::number(maxZeilen) + ")");
   return TextDekodieren(bytes);
 }
 
 void DateiSchreiben(const QString& pfad, const QByteArray& bytes) {
   QSaveFile datei(pfad);
   if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit())
-    throw TEAFehler(("Datei " + pfad + " kann nicht geschrieben werden").toStdString());
+    Dateifehler(pfad, QStringLiteral("kann nicht geschrieben werden"));
 }
 
 void TextSpeichern(const QString& pfad, const QString& text) {

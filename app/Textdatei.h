@@ -23,8 +23,10 @@ QString TextDekodieren(QByteArray bytes);
 inline constexpr qint64 GroessteTextdatei = 64 * 1024 * 1024;
 inline constexpr qint64 MeisteZeilen = 8000000;
 
-// "Datei … nicht gefunden": the message for a missing file.
-QString NichtGefunden(const QString& pfad);
+// "Datei <pfad> <zustand>": the messages about one file ("nicht gefunden", "kann nicht
+// gelesen werden", ...), and TEAFehler with such a message.
+QString Dateimeldung(const QString& pfad, const QString& zustand);
+[[noreturn]] void Dateifehler(const QString& pfad, const QString& zustand);
 
 // Reads a text file. Raises TEAFehler with a message for the user when the path is missing
 // ("Datei … nicht gefunden"), a folder or no regular file, unreadable, beyond the limits, or

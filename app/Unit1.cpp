@@ -3,6 +3,7 @@
 
 #include "Anwendung.h"
 #include "Meldungen.h"
+#include "Textdatei.h"
 #include "Unit2.h"
 #include "Unit4.h"
 #include "Unit6.h"
@@ -32,7 +33,6 @@
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
@@ -58,7 +58,7 @@ void TForm1::Einrichten() {
   auswahl_ = Auswahltabelle();
   ComboBox1->clear();
   for (const TGanzSatz& eintrag : auswahl_)
-    ComboBox1->addItem(Text(Operationsnamen(static_cast<uint8_t>(eintrag.Wert))));
+    ComboBox1->addItem(AusUtf8(Operationsnamen(static_cast<uint8_t>(eintrag.Wert))));
   ComboBox1->setCurrentIndex(0);
 }
 
@@ -88,7 +88,7 @@ void TForm1::Angleichen(uint8_t art) {
     break;
   }
   const bool hilfen = anwendung_.Form7().HilfenAnzeigen();
-  const QString beispiel = hilfen ? Text(Beispiele(art)) : QString();
+  const QString beispiel = hilfen ? AusUtf8(Beispiele(art)) : QString();
   ComboBox1->setToolTip(beispiel);
   Label9->setText(beispiel);
   Label9->setVisible(hilfen);
@@ -131,7 +131,7 @@ void TForm1::OperationAnwenden(const TOperation& op, TSpaltenModell modell) {
     for (int k = 1; k <= 4; ++k)
       if (modell.Geaendert[k - 1]) ZeilenSetzen(k, modell.Spalte(k));
   }
-  for (const std::string& meldung : modell.Meldungen) anwendung_.Meldungen().Zeigen(Text(meldung));
+  for (const std::string& meldung : modell.Meldungen) anwendung_.Meldungen().Zeigen(AusUtf8(meldung));
   if (fehler) std::rethrow_exception(fehler);
 }
 

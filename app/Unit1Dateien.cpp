@@ -24,7 +24,7 @@ QString TForm1::Dateiname(const QString& vorsatz, bool mitTxt) const {
 
 bool TForm1::SpalteLaden(int nummer, const QString& pfad) {
   if (!QFileInfo::exists(pfad)) {
-    anwendung_.Meldungen().Zeigen(NichtGefunden(pfad));
+    anwendung_.Meldungen().Zeigen(Dateimeldung(pfad, QStringLiteral("nicht gefunden")));
     return false;
   }
   const QString text = TextLaden(pfad);

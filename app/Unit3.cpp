@@ -2,7 +2,9 @@
 #include "Unit3.h"
 
 #include "Anwendung.h"
+#include "Modellliste.h"
 #include "QtLeinwand.h"
+#include "Textdatei.h"
 #include "Waechter.h"
 
 #include "fit/Modelle.h"
@@ -18,7 +20,6 @@
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
@@ -48,13 +49,13 @@ void TForm3::FormCreate() {
   const auto tabelle = Auswahltabelle();
   for (std::size_t i = 0; i < tabelle.size(); ++i) {
     operationen_[i] = static_cast<uint8_t>(tabelle[i].Wert);
-    ListBox1->addItem(Text(Operationsnamen(operationen_[i])));
+    ListBox1->addItem(AusUtf8(Operationsnamen(operationen_[i])));
   }
   ListBox1->setMinimumWidth(ListBox1->sizeHintForColumn(0) + 2 * ListBox1->frameWidth() +
                             ListBox1->verticalScrollBar()->sizeHint().width());
   const QSignalBlocker still(ComboBox1);
   ComboBox1->clear();
-  for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) ComboBox1->addItem(Text(Modellnamen(modell)));
+  ModelleEintragen(*ComboBox1);
   ComboBox1->setCurrentIndex(0);
   ComboBox1Change();
 }
@@ -64,17 +65,17 @@ void TForm3::ListBox1Click() {
   const int zeile = ListBox1->currentRow();
   const QListWidgetItem* eintrag = ListBox1->currentItem();
   if (!eintrag || !eintrag->isSelected() || zeile >= static_cast<int>(operationen_.size())) return;
-  Label1->setText(Text(Erklaerungen(operationen_[static_cast<std::size_t>(zeile)])));
+  Label1->setText(AusUtf8(Erklaerungen(operationen_[static_cast<std::size_t>(zeile)])));
 }
 
 void TForm3::ComboBox1Change() {
-  const int position = ComboBox1->currentIndex();
-  if (position < 0 || position >= Modellanzahl) return;
+  const uint8_t modell = GewaehltesModell(*ComboBox1);
+  if (modell == Modellnr::Keins) return;
   // Each example starts on a white image; a fault leaves what was drawn, without a message.
   bild_.fill(Qt::white);
   TQtLeinwand leinwand(bild_);
   try {
-    const TBeispiel beispiel = ModellBeispiel(static_cast<uint8_t>(position + 1));
+    const TBeispiel beispiel = ModellBeispiel(modell);
     BeispielZeichnen(leinwand, beispiel.x, beispiel.y, beispiel.einstellungen);
   } catch (...) {
   }

@@ -4,6 +4,7 @@
 
 #include "Anwendung.h"
 #include "Koeffizientenraster.h"
+#include "Modellliste.h"
 #include "Modellvergleich.h"
 #include "Steuerelemente.h"
 #include "Textdatei.h"
@@ -36,7 +37,7 @@ QGroupBox* TForm4::FitAufbauen() {
   auto* g = new QGroupBox(QStringLiteral("Fit"), this);
   CheckBox3 = Kasten(QStringLiteral("Fit"), g);
   ComboBox1 = new QComboBox(g);
-  for (uint8_t m = 1; m <= Modellanzahl; ++m) ComboBox1->addItem(AusUtf8(Modellnamen(m)));
+  ModelleEintragen(*ComboBox1);
   ComboBox1->setCurrentIndex(0);
   Label11 = new QLabel(QStringLiteral("f(x) = a + b * x"), g);
   Label11->hide();
@@ -74,7 +75,7 @@ QGroupBox* TForm4::FitAufbauen() {
   Edit18 = Feld(QStringLiteral("0,0"), g);
   Edit19 = Feld(QStringLiteral("0,0"), g);
   ComboBox2 = new QComboBox(g);
-  for (uint8_t art = 0; art < 4; ++art) ComboBox2->addItem(AusUtf8(Fehlerarten(art)));
+  for (uint8_t art = Fehlermodus::Absolut; art < Fehlermodusanzahl; ++art) ComboBox2->addItem(AusUtf8(Fehlerarten(art)));
   ComboBox2->setCurrentIndex(0);
   auto* r = new QGridLayout(g);
   r->addWidget(CheckBox3, 0, 0);
@@ -143,8 +144,7 @@ void TForm4::CheckBox3Click() {
 }
 
 void TForm4::ComboBox1Change() {
-  const uint8_t modell = CheckBox3->isChecked() ? static_cast<uint8_t>(ComboBox1->currentIndex() + 1) : 0;
-  einstellungen_.Fit.Modell = ComboBox1->currentIndex() < 0 ? 0 : modell;
+  einstellungen_.Fit.Modell = CheckBox3->isChecked() ? GewaehltesModell(*ComboBox1) : static_cast<uint8_t>(Modellnr::Keins);
   Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   {
     const QSignalBlocker still(CheckListBox1);
@@ -172,11 +172,11 @@ void TForm4::StringGrid1Click() { CheckBox18->setChecked(true); }
 
 void TForm4::ComboBox2Change() {
   switch (ComboBox2->currentIndex()) {
-  case 2:
+  case Fehlermodus::Wurzel:
     Edit18->setText(QStringLiteral("0"));
     Edit19->setText(QStringLiteral("+1"));
     break;
-  case 3:
+  case Fehlermodus::Individuell:
     Edit18->setText(QStringLiteral("+1"));
     Edit19->setText(QStringLiteral("+1"));
     break;
@@ -224,12 +224,12 @@ std::pair<TVektor, TVektor> TForm4::Datenpaare() const {
   return {x, y};
 }
 
-void TForm4::startwerteeinfuellen(const TKoeffizienten& k) { KoeffizientenEintragen(StringGrid1, k.Werte, 8); }
+void TForm4::startwerteeinfuellen(const TKoeffizienten& k) { KoeffizientenEintragen(StringGrid1, k.Werte, MaxKoeffizienten); }
 
 void TForm4::SpeedButton7Click() {
   const auto [x, y] = Datenpaare();
   if (x.empty()) return;
-  startwerteeinfuellen(StartwerteSchaetzen(x, y, static_cast<uint8_t>(ComboBox1->currentIndex() + 1), {}));
+  startwerteeinfuellen(StartwerteSchaetzen(x, y, GewaehltesModell(*ComboBox1), {}));
   Plotten();
 }
 
@@ -244,7 +244,7 @@ void TForm4::SpeedButton9Click() {
 }
 
 void TForm4::ModellWaehlen(uint8_t modell) {
-  ComboBox1->setCurrentIndex(modell - 1);
+  ModellAnzeigen(*ComboBox1, modell);
   CheckBox3->setChecked(true);
   CheckBox18->setChecked(false);
   ComboBox1Change();

@@ -3,6 +3,7 @@
 #include "Unit4.h"
 
 #include "Anwendung.h"
+#include "Textdatei.h"
 #include "Unit1.h"
 #include "Waechter.h"
 
@@ -28,7 +29,6 @@
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
@@ -56,8 +56,8 @@ void TForm4::MausBewegung(int x, int y) {
     return;
   }
   const TZahlformat format = einstellungen_.Zahlformat;
-  Label13->setText(Text(einstellungen_.Namen.X + " = " + ZahlFormatiert(w->x, format)) + QLatin1Char('\n') +
-                   Text(einstellungen_.Namen.Y + " = " + ZahlFormatiert(w->y, format)));
+  Label13->setText(AusUtf8(einstellungen_.Namen.X + " = " + ZahlFormatiert(w->x, format)) + QLatin1Char('\n') +
+                   AusUtf8(einstellungen_.Namen.Y + " = " + ZahlFormatiert(w->y, format)));
   Label13->adjustSize();
   Label13->move(x + 25, y + 25);
   Label13->show();
@@ -107,10 +107,10 @@ void TForm4::TrackBar2Change() {
   CheckBox21->setChecked(true);
   const auto auftauen = qScopeGuard([&] { CheckBox21->setChecked(warEingefroren); });
   for (QCheckBox* grenze : {CheckBox4, CheckBox5, CheckBox6, CheckBox7}) grenze->setChecked(true);
-  Edit6->setText(Text(ZahlAlsText(ymin)));
-  Edit7->setText(Text(ZahlAlsText(ymax)));
-  Edit8->setText(Text(ZahlAlsText(xmin)));
-  Edit9->setText(Text(ZahlAlsText(xmax)));
+  Edit6->setText(AusUtf8(ZahlAlsText(ymin)));
+  Edit7->setText(AusUtf8(ZahlAlsText(ymax)));
+  Edit8->setText(AusUtf8(ZahlAlsText(xmin)));
+  Edit9->setText(AusUtf8(ZahlAlsText(xmax)));
 }
 
 void TForm4::Image2Click() {
@@ -130,6 +130,6 @@ void TForm4::Image2Click() {
 void TForm4::UpDown1Click(bool rechts) {
   // The control's range: beyond it the count would wrap in its 8 bits.
   einstellungen_.Integrationen = static_cast<int8_t>(std::clamp(einstellungen_.Integrationen + (rechts ? 1 : -1), -9, 9));
-  Label1->setText(Text(AbleitungsText(einstellungen_.Integrationen)));
+  Label1->setText(AusUtf8(AbleitungsText(einstellungen_.Integrationen)));
   Plotten();
 }

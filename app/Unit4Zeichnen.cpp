@@ -94,7 +94,7 @@ TPlotfelder TForm4::Felder() const {
   const TIndexmenge fix = holefixe();
   for (int i = 0; i < CheckListBox1->count() && i < MaxKoeffizienten; ++i) f.Fix.push_back(fix.Enthaelt(static_cast<uint8_t>(i)));
   f.MitStartwerten = CheckBox18->isChecked();
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < MaxKoeffizienten; ++i) {
     const QTableWidgetItem* zelle = StringGrid1->item(i + 1, 1);
     f.Startwerte[static_cast<std::size_t>(i)] = zelle ? zelle->text().toStdString() : std::string();
   }

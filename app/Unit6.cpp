@@ -3,6 +3,7 @@
 
 #include "Anwendung.h"
 #include "Koeffizientenraster.h"
+#include "Modellliste.h"
 #include "Textdatei.h"
 #include "Unit1.h"
 #include "Unit4.h"
@@ -30,7 +31,6 @@ static_assert(MeisteWerte == MeisteZeilen);
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 const TNamen FunktionsNamen{"x", "f(x)", "", ""};
 
@@ -86,14 +86,14 @@ TForm6::TForm6(TAnwendung& anwendung) : anwendung_(anwendung) {
 }
 
 void TForm6::FormCreate() {
-  for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) ComboBox1->addItem(AusUtf8(Modellnamen(modell)));
+  ModelleEintragen(*ComboBox1);
   ComboBox1->setCurrentIndex(0);
   Anzeige();
 }
 
-std::array<double, 8> TForm6::Koeffizienten() const {
-  std::array<double, 8> k{};
-  for (int i = 0; i < 8; ++i) {
+std::array<double, MaxKoeffizienten> TForm6::Koeffizienten() const {
+  std::array<double, MaxKoeffizienten> k{};
+  for (int i = 0; i < MaxKoeffizienten; ++i) {
     const QTableWidgetItem* z = StringGrid1->item(i + 1, 1);
     k[static_cast<std::size_t>(i)] = z ? ZahlAusText(z->text().toStdString(), 0) : 0;
   }
@@ -101,11 +101,11 @@ std::array<double, 8> TForm6::Koeffizienten() const {
 }
 
 void TForm6::Anzeige() {
-  const auto modell = static_cast<uint8_t>(ComboBox1->currentIndex() + 1);
+  const uint8_t modell = GewaehltesModell(*ComboBox1);
   TKoeffizienten k;
   k.Werte = Koeffizienten();
-  Label5->setText(Text(FormelMitWerten(k, modell, FunktionsNamen, TZahlformat{4, 3, false})));
-  Label4->setText(Text(Formeltext(modell, FunktionsNamen)));
+  Label5->setText(AusUtf8(FormelMitWerten(k, modell, FunktionsNamen, TZahlformat{4, 3, false})));
+  Label4->setText(AusUtf8(Formeltext(modell, FunktionsNamen)));
 }
 
 void TForm6::VonBisVorgeben() {
@@ -122,14 +122,14 @@ void TForm6::RadioButton1Click() {
 void TForm6::RadioButton2Click() {
   VonBisVorgeben();
   const double bis = ZahlAusText(Edit7->text().toStdString(), 1), von = ZahlAusText(Edit6->text().toStdString(), 0);
-  Edit5->setText(Text(ZahlAlsText(std::fabs(static_cast<Extended>(bis) - von) / 10)));
+  Edit5->setText(AusUtf8(ZahlAlsText(std::fabs(static_cast<Extended>(bis) - von) / 10)));
   Anzeige();
 }
 
 void TForm6::RadioButton3Click() {
   Edit5->setText(QString::number(anwendung_.Form1().Zeilen(1).size()));
-  Edit6->setText(Text(ZahlAlsText(Rand(false))));
-  Edit7->setText(Text(ZahlAlsText(Rand(true))));
+  Edit6->setText(AusUtf8(ZahlAlsText(Rand(false))));
+  Edit7->setText(AusUtf8(ZahlAlsText(Rand(true))));
 }
 
 double TForm6::Rand(bool oben) const {
@@ -143,7 +143,7 @@ double TForm6::Rand(bool oben) const {
 // The table is made whole before a column changes: a bad count leaves every column as it was.
 void TForm6::SpeedButton1Click() {
   TWerteauftrag a;
-  a.Modell = static_cast<uint8_t>(ComboBox1->currentIndex() + 1);
+  a.Modell = GewaehltesModell(*ComboBox1);
   a.Koeffizienten = Koeffizienten();
   a.Art = RadioButton1->isChecked() ? TWerteart::Anzahl : RadioButton2->isChecked() ? TWerteart::Schritt : TWerteart::Spalte1;
   a.Feld = Edit5->text().toStdString();

@@ -44,7 +44,7 @@ public slots:
   void SpeedButton3Click();
 
 private:
-  std::array<double, 8> Koeffizienten() const;
+  std::array<double, MaxKoeffizienten> Koeffizienten() const;
   void VonBisVorgeben();
 
   TAnwendung& anwendung_;

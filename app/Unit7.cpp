@@ -82,7 +82,7 @@ bool TForm7::diagrammladen(TDiagrammEinstellungen& einstellungen, bool& ganz) {
   if (!QFileInfo::exists(pfad)) return false;
   QFile datei(pfad);
   if (!datei.open(QIODevice::ReadOnly))
-    throw TEAFehler(("Datei " + pfad + " kann nicht gelesen werden").toStdString());
+    Dateifehler(pfad, QStringLiteral("kann nicht gelesen werden"));
   const QByteArray bytes = datei.read(static_cast<qint64>(DiagrammGroesse));
   ganz = bytes.size() == static_cast<qsizetype>(DiagrammGroesse);
   einstellungen = ganz ? DiagrammAusBytes(std::span<const uint8_t, DiagrammGroesse>(

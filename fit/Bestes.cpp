@@ -34,7 +34,7 @@ uint8_t Bestes(std::span<const double> x, std::span<const double> y, const TFitP
   });
   uint8_t bestes = 0;
   long double kleinste = 0;
-  for (uint8_t modell = 1; modell <= Modellanzahl; ++modell) {
+  for (uint8_t modell = Modellnr::Gerade; modell <= Modellanzahl; ++modell) {
     const auto& summe = summen[modell - 1];
     if (summe && !std::isnan(*summe) && (bestes == 0 || *summe < kleinste)) {
       bestes = modell;

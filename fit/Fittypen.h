@@ -23,10 +23,12 @@ namespace Fehlermodus {
 enum : uint8_t { Absolut, Relativ, Wurzel, Individuell };
 } // namespace Fehlermodus
 
+inline constexpr int Fehlermodusanzahl = Fehlermodus::Individuell + 1;
+
 // A fitted (or typed) model: number 0..17 (0: none), Ordnung 0 for the value and -1 for the
 // first derivative in x, the coefficients, and the iteration's bookkeeping sum.
 struct TFitErgebnis {
-  uint8_t Modell = 0;
+  uint8_t Modell = Modellnr::Keins;
   int8_t Ordnung = 0;
   TKoeffizienten Koeffizienten{};
   long double Restsumme = 0;
@@ -34,7 +36,7 @@ struct TFitErgebnis {
 
 // What the user asked to fit; stored in the diagram settings (144 bytes, see Fitdateien.h).
 struct TFitVorgabe {
-  uint8_t Modell = 0;
+  uint8_t Modell = Modellnr::Keins;
   bool Ausreisser = false;   // run the outlier pass
   double Prozent = 0;        // outlier threshold in percent
   double DX = 0;             // x error

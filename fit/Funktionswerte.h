@@ -13,8 +13,8 @@
 enum class TWerteart : uint8_t { Anzahl, Schritt, Spalte1 };
 
 struct TWerteauftrag {
-  uint8_t Modell = 1;
-  std::array<double, 8> Koeffizienten{};
+  uint8_t Modell = Modellnr::Gerade;
+  std::array<double, MaxKoeffizienten> Koeffizienten{};
   TWerteart Art = TWerteart::Anzahl;
   std::string Feld; // the count, or the step width
   double Von = 0, Bis = 1;

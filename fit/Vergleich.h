@@ -13,7 +13,7 @@
 #include <vector>
 
 struct TBewertung {
-  uint8_t Modell = 0;
+  uint8_t Modell = Modellnr::Keins;
   std::string Fehler;        // the fault that ended the fit; empty when it succeeded
   TFitErgebnis Ergebnis;     // the polished fit
   int Anzahl = 0;            // p: the coefficients that were fitted

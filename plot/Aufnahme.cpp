@@ -101,8 +101,8 @@ TDiagrammEinstellungen DiagrammBereinigt(TDiagrammEinstellungen e) {
   const auto endlich = [](double& wert, double vorgabe) {
     if (!std::isfinite(wert)) wert = vorgabe;
   };
-  if (e.Fit.Modell > Modellanzahl) e.Fit.Modell = 0;
-  if (e.Fit.Fehlerart > 3) e.Fit.Fehlerart = 0;
+  if (e.Fit.Modell > Modellanzahl) e.Fit.Modell = Modellnr::Keins;
+  if (e.Fit.Fehlerart >= Fehlermodusanzahl) e.Fit.Fehlerart = Fehlermodus::Absolut;
   e.Integrationen = static_cast<int8_t>(std::clamp<int>(e.Integrationen, -9, 9));
   e.Zeichendicke = static_cast<int8_t>(std::clamp<int>(e.Zeichendicke, -5, 5));
   e.KommastellenX = std::clamp(e.KommastellenX, 0, 99);

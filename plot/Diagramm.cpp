@@ -26,8 +26,8 @@ struct TDaten {
 };
 
 void Umformen(TDaten& d, const TDiagrammEinstellungen& r) {
-  if (r.LogBasisX > 1e-18) Logarithmieren(d.x, r.LogBasisX);
-  if (r.LogBasisY > 1e-18) Logarithmieren(d.y, r.LogBasisY);
+  if (Logarithmisch(r.LogBasisX)) Logarithmieren(d.x, r.LogBasisX);
+  if (Logarithmisch(r.LogBasisY)) Logarithmieren(d.y, r.LogBasisY);
   if (!r.Variation) return;
   const bool yKleiner = BetragMax(d.y) < BetragMax(d.x);
   for (TVektor* v : {&d.x, &d.dx}) Skalieren(*v, yKleiner ? 0.001 : 1000);
@@ -35,7 +35,7 @@ void Umformen(TDaten& d, const TDiagrammEinstellungen& r) {
 }
 
 void Anpassen(TDaten& d, TDiagrammEinstellungen& r) {
-  if (r.Fit.Modell == 0) return;
+  if (r.Fit.Modell == Modellnr::Keins) return;
   const bool ausreisser = r.Fit.Ausreisser;
   r.Fit.Ausreisser = false;
   const auto fitten = [&](TPunkte x, TPunkte y) {
@@ -125,7 +125,7 @@ bool Fitueberlagerung(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstell
     const TFitErgebnis t = TangenteBilden(d.e, r.TangenteX);
     KurveZeichnen(l, a, t);
     if (r.Formel) {
-      const std::string text = FormelMitWerten(t.Koeffizienten, 1, TNamen{"x", "y", "", ""}, r.Zahlformat);
+      const std::string text = FormelMitWerten(t.Koeffizienten, Modellnr::Gerade, TNamen{"x", "y", "", ""}, r.Zahlformat);
       unten(text, a.RandLinks / 7 + l.TextHoehe(text) + 4);
     }
   }
@@ -172,7 +172,7 @@ TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<c
   if (r.Integrationen != 0) Integrieren(d.x, d.y, r.Integrationen);
   if (a.Feldbreite <= 0 || a.Feldhoehe <= 0) return a;
   Umformen(d, r);
-  const bool roh = r.Integrationen == 0 && !(r.LogBasisX > 1e-18) && !(r.LogBasisY > 1e-18) && !r.Variation &&
+  const bool roh = r.Integrationen == 0 && !Logarithmisch(r.LogBasisX) && !Logarithmisch(r.LogBasisY) && !r.Variation &&
                    !r.Fit.Ausreisser;
   Anpassen(d, r);
   if (fit && d.fit) *fit = TGezeichneterFit{d.e, roh};

@@ -64,6 +64,9 @@ struct TDiagrammEinstellungen {
   bool operator==(const TDiagrammEinstellungen&) const = default;
 };
 
+// Whether a logarithm base of the record switches the logarithm on; off is stored as 0 or -1.
+inline bool Logarithmisch(double basis) { return basis > 1e-18; }
+
 inline constexpr std::size_t DiagrammGroesse = 2952;
 
 std::array<uint8_t, DiagrammGroesse> DiagrammBytes(const TDiagrammEinstellungen& e);

@@ -47,7 +47,7 @@ TFitErgebnis TangenteBilden(const TFitErgebnis& e, double x0) {
   --ableitung.Ordnung;
   const double y0 = ModellWert(e, x0), m = ModellWert(ableitung, x0);
   TFitErgebnis t = e;
-  t.Modell = 1;
+  t.Modell = Modellnr::Gerade;
   t.Ordnung = 0;
   t.Koeffizienten.Werte[0] = m;
   t.Koeffizienten.Werte[1] = y0 - m * x0;
