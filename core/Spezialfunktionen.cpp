@@ -76,15 +76,15 @@ double Binomial(double n, double k) {
 
 double Funktion(uint8_t art, int8_t modus, double x) {
   switch (art & 0x7F) {
-  case 1:
+  case Funktionsart::Sinus:
     return std::fabs(x) >= 9223372036854775808.0 ? 0 : std::sin(x);
-  case 2:
+  case Funktionsart::EHoch:
     return AlsDouble(EHoch(x));
-  case 3:
+  case Funktionsart::Logarithmus:
     return AlsDouble(Ln(x));
-  case 4:
+  case Funktionsart::Quadratwurzel:
     return AlsDouble(Wurzel(x));
-  case 6: {
+  case Funktionsart::Gamma: {
     TGenau genau;
     return static_cast<double>(GammaFamilie(genau, modus, x));
   }
@@ -93,4 +93,4 @@ double Funktion(uint8_t art, int8_t modus, double x) {
   }
 }
 
-double Gamma(double z) { return Funktion(6, 0, z); }
+double Gamma(double z) { return Funktion(Funktionsart::Gamma, 0, z); }

@@ -3,7 +3,7 @@
 // Hoch is the real power: integer exponents up to 2^31-1 by square-and-multiply (negative
 // bases allowed), others as e^(p·ln b). Fakultaet and BinomialGanz work in unsigned 32-bit
 // arithmetic and wrap around modulo 2^32 from 13! on, which the column operations show as is.
-// Funktion(6, ...) is Gamma: the exact factorial for whole arguments, Stirling's formula
+// Gamma is the exact factorial for whole arguments, Stirling's formula
 // sqrt(2πy)·(y/e)^y·e^(1/(12y)) with y = x - 1 for others, and 0 for non-whole x ≤ 1.
 #pragma once
 
@@ -30,10 +30,14 @@ uint32_t BinomialGanz(uint8_t n, uint8_t k);
 // the denominator is 0.
 double Binomial(double n, double k);
 
-// Elementary function selected by the low seven bits of art: 0, 5 and 7+ identity, 1 sin,
-// 2 exp, 3 ln, 4 square root, 6 Gamma (modus 0) or its derivative Γ(x)·ψ(x) with the
-// asymptotic digamma (modus -1); other modes of 6 give 0.
+// The kinds of Funktion; 0, 5 and 7 on are the identity.
+namespace Funktionsart {
+enum : uint8_t { Identitaet, Sinus, EHoch, Logarithmus, Quadratwurzel, Gamma = 6 };
+} // namespace Funktionsart
+
+// Elementary function selected by the low seven bits of art. Gamma with modus 0 is Γ, with
+// modus -1 its derivative Γ(x)·ψ(x) with the asymptotic digamma; other modes give 0.
 double Funktion(uint8_t art, int8_t modus, double x);
 
-// Γ(z) = Funktion(6, 0, z).
+// Γ(z) = Funktion(Funktionsart::Gamma, 0, z).
 double Gamma(double z);

@@ -64,9 +64,9 @@ double Mittelwert(TReihe a) {
 
 double MittelwertArt(TReihe a, uint8_t art) {
   switch (art) {
-  case 0:
+  case Mittelwertart::Arithmetisch:
     return Mittelwert(a);
-  case 1:
+  case Mittelwertart::Geometrisch:
     if (a.empty()) return 0;
     return AlsDouble(Hoch(std::fabs(Produkt(a)), 1.0L / a.size()));
   default:

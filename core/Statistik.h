@@ -27,7 +27,12 @@ double Summe(TReihe a);   // 0 for an empty series
 double Produkt(TReihe a); // 1 for an empty series
 double Mittelwert(TReihe a);
 
-// Kind 0: arithmetic mean; kind 1: geometric mean |product|^(1/n), the sign dropped, an
+// The kinds of MittelwertArt.
+namespace Mittelwertart {
+enum : uint8_t { Arithmetisch, Geometrisch };
+} // namespace Mittelwertart
+
+// The arithmetic mean, or the geometric mean |product|^(1/n), the sign dropped, an
 // overflowing product passed on as a fault; every other kind gives 0.
 double MittelwertArt(TReihe a, uint8_t art);
 

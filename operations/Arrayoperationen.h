@@ -1,5 +1,5 @@
-// Column operations on value arrays, in place. The statistics, the diagram renderer and the
-// fit call them as well as the dispatcher.
+// Column operations on value arrays, in place, for the dispatcher. Logarithmieren and
+// Skalieren serve the diagram renderer directly.
 //
 // A vector keeps its length; the returned count says how many leading entries are results.
 #pragma once

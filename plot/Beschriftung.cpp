@@ -91,11 +91,12 @@ std::vector<TLinie> Linienliste(const TDiagrammEinstellungen& r, const TFitErgeb
   const std::size_t gegeben = linien.size();
   for (std::size_t i = 0; i < gegeben; ++i) {
     const TLinie& l = linien[i];
-    if (!l.Schnitt || l.Art > 1) continue;
+    if (!l.Schnitt || (l.Art != Linienart::Vertikal && l.Art != Linienart::Horizontal)) continue;
+    const bool vertikal = l.Art == Linienart::Vertikal;
     TLinie schnitt;
-    schnitt.Art = l.Art == 0 ? 1 : 0;
-    schnitt.Wert = l.Art == 0 ? ModellWert(*fit, l.Wert) : Umkehrwert(*fit, l.Wert);
-    schnitt.Text = (l.Art == 0 ? r.Namen.Y : r.Namen.X) + " = " + ZahlFormatiert(schnitt.Wert, r.Zahlformat);
+    schnitt.Art = vertikal ? Linienart::Horizontal : Linienart::Vertikal;
+    schnitt.Wert = vertikal ? ModellWert(*fit, l.Wert) : Umkehrwert(*fit, l.Wert);
+    schnitt.Text = (vertikal ? r.Namen.Y : r.Namen.X) + " = " + ZahlFormatiert(schnitt.Wert, r.Zahlformat);
     linien.push_back(schnitt);
   }
   return linien;
@@ -139,5 +140,6 @@ void Markierungslinien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstel
   const TStift stift = l.Stift();
   l.Stift(stift.Farbe, stift.Breite, TStiftstil::Gestrichelt);
   for (const TLinie& linie : linien)
-    if (linie.Art <= 1) Markierungslinie(l, linie.Art == 0 ? x : y, linie);
+    if (linie.Art == Linienart::Vertikal) Markierungslinie(l, x, linie);
+    else if (linie.Art == Linienart::Horizontal) Markierungslinie(l, y, linie);
 }

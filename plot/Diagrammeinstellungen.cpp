@@ -89,7 +89,7 @@ TDiagrammEinstellungen Residuendiagramm(const std::string& modellname, std::span
   e.KommastellenX = 1;
   e.KommastellenY = 2;
   e.LinienAnzahl = 1;
-  e.Linien[0] = {1, 0, "", false};
+  e.Linien[0] = {Linienart::Horizontal, 0, "", false};
   if (x.empty() || r.empty()) return e;
   // The zero line is in the range however the residuals lie.
   e.YminAn = e.YmaxAn = true;

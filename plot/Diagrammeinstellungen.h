@@ -13,10 +13,15 @@
 #include <span>
 #include <string>
 
-// A marker line: Art 0 vertical at x = Wert, 1 horizontal at y = Wert; Schnitt also marks
-// where it cuts the fitted curve.
+// The kinds of marker line: vertical at x = Wert, horizontal at y = Wert; a stored record may
+// hold other kinds, which are not drawn.
+namespace Linienart {
+enum : uint8_t { Vertikal, Horizontal };
+} // namespace Linienart
+
+// A marker line; Schnitt also marks where it cuts the fitted curve.
 struct TLinie {
-  uint8_t Art = 0;
+  uint8_t Art = Linienart::Vertikal;
   double Wert = 0;
   std::string Text;
   bool Schnitt = false;

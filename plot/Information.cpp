@@ -45,7 +45,7 @@ void Fuellen(std::span<const double> x, std::span<const double> y, const TFitErg
   f.Paar(16, x, y, "", " = ", [&](auto r) { return f.Zahl(Mittelwert(r)); });
   f.Paar(28, x, y, "", " = ", [&](auto r) -> std::string {
     try {
-      return f.Zahl(MittelwertArt(r, 1));
+      return f.Zahl(MittelwertArt(r, Mittelwertart::Geometrisch));
     } catch (const TQuarnFehler&) {
       return "?";
     }
