@@ -1,5 +1,5 @@
 // TForm4: the diagram as a PNG or SVG file at a size the user chooses, drawn anew by the
-// renderer at that size (the specified "Speichern" keeps its own bitmap and JPEG rules).
+// renderer at that size ("Speichern" keeps its own bitmap and JPEG rules).
 #include "Unit4.h"
 
 #include "Anwendung.h"

@@ -175,8 +175,8 @@ TKoeffizienten Schritt(const TKoeffizienten& alt, const TKoeffizienten& richtung
 
 namespace {
 
-// How the damped loop runs and when it stops. The specified fit stops on a relative change of
-// the sum below 1e-9; polishing goes on while the sum still decreases at all.
+// How the damped loop runs and when it stops. Fit stops on a relative change of the sum below
+// 1e-9; polishing goes on while the sum still decreases at all.
 struct TSchleife {
   Extended Faktor;
   double Grenze;

@@ -33,7 +33,7 @@ TFitErgebnis Fit(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitPar
 TFitErgebnis Iteration(TPunkte x, TPunkte y, const TFitVorgabe& vorgabe, const TFitParameter& parameter);
 
 // A fit continued from its coefficients until the sum of squares no longer decreases at all:
-// the specified stop leaves flat directions with fewer digits than the data carry. The same
+// Fit's stop leaves flat directions with fewer digits than the data carry. The same
 // damped steps; lambda starts at 1 again. A fault raises as in Fit.
 TFitErgebnis Nachpolieren(TPunkte x, TPunkte y, const TFitErgebnis& ergebnis);
 

@@ -123,7 +123,7 @@ TBewertung Bewerten(std::span<const double> x, std::span<const double> y, uint8_
     try {
       b.Ergebnis = Nachpolieren(x, y, b.Ergebnis);
     } catch (const TQuarnFehler&) {
-      // the polish met a fault on its way: the fit stands as the specified iteration left it
+      // the polish met a fault on its way: the fit stands as Fit left it
     }
     b.Summe = Quadratsumme(x, y, b.Ergebnis);
   } catch (const TQuarnFehler& f) {

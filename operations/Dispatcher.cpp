@@ -37,8 +37,8 @@ void WertAngleichen(TOperation& op) {
   if (op.Art == Operationsart::ExtremaFinden) op.Wert = Vorzeichen(op.Wert);
 }
 
-// Path A: the array routines, results with at most four decimals. Column 4 only when
-// column 2 holds data, and never more lines than column 3.
+// Operations without line code of their own run on the arrays, results with at most four
+// decimals. Column 4 only when column 2 holds data, and never more lines than column 3.
 void UeberArrays(TSpaltenModell& m, const TOperation& op, TVektor x, TVektor y) {
   const TPaarAnzahl n = PaarOperation(x, y, op);
   VierStellenAnhaengen(m.Schreiben(3), x, static_cast<std::size_t>(n.X));

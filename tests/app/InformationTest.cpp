@@ -18,7 +18,7 @@ QString Text(const TForm5& info, int nummer) { return info.findChild<QLabel*>(QS
 const TDiagrammEinstellungen Vierstellig{.Zahlformat = {4, 4, false}};
 
 // y = 2x, fitted.
-const TFitErgebnis Gerade{.Modell = 1, .Koeffizienten = {.Werte = {2, 0}}};
+const TFitErgebnis Gerade{.Modell = Modellnr::Gerade, .Koeffizienten = {.Werte = {2, 0}}};
 
 const TVektor X5 = {1, 2, 3, 4, 5}, Y5 = {2, 4, 6, 8, 10};
 

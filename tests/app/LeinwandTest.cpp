@@ -160,7 +160,7 @@ void TFensterTest::BeispielbilderGoldenUndImBuildOrdner() {
     QVERIFY2(golden == bild, qPrintable(QStringLiteral("model %1 differs from %2").arg(m).arg(pfad)));
   }
   TDiagrammEinstellungen r{.Markierung = "Messung 1", .Verbinden = true, .Fehlerbalken = true,
-                           .Fit = {.Modell = 5, .DX = 0.1, .DY = 0.8}, .AchseX = "Zeit in s", .AchseY = "Weg in m",
+                           .Fit = {.Modell = Modellnr::Polynom, .DX = 0.1, .DY = 0.8}, .AchseX = "Zeit in s", .AchseY = "Weg in m",
                            .LinienAnzahl = 2, .Linien = {TLinie{0, 2.5, "Mitte", true}, TLinie{1, 4, "Grenze", false}},
                            .Tangente = true, .TangenteX = 2, .Formel = true, .KastenX = 0.2, .KastenY = 16};
   r.Fit.Fix.Setze(4, true);

@@ -47,27 +47,27 @@ TEST(Fit, BekannteKoeffizienten) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), a = (4.0 / 3) / (1839.6875 / 3);
   const std::vector<double> start = {4, 5, 6, 7, 8, 9, 10, 11};
   const TFitVorgabe gestartet = Gestartet(2, {4, 5, 6, 7, 8, 9, 10, 11});
-  const TFitVorgabe ausreisser{.Modell = 1, .Ausreisser = true, .Prozent = 100};
+  const TFitVorgabe ausreisser{.Modell = Modellnr::Gerade, .Ausreisser = true, .Prozent = 100};
   const auto schaetzung = StartwerteSchaetzen(X3, Y3, 2, {}).Werte;
-  const auto fest = [](uint8_t i) { TFitVorgabe v = Vorgabe(1); v.Fix.Setze(i, true); return v; };
+  const auto fest = [](uint8_t i) { TFitVorgabe v = Vorgabe(Modellnr::Gerade); v.Fix.Setze(i, true); return v; };
   // Name, points, request, parameters, the first coefficients and their tolerance (none for a
   // fixed coefficient: it keeps its start value exactly).
   const std::tuple<const char*, TVektor, TVektor, TFitVorgabe, TFitParameter, std::vector<double>, double> faelle[] = {
-      {"Gerade", X3, Y3, Vorgabe(1), Standard, {2, 1}, 4e-15},
+      {"Gerade", X3, Y3, Vorgabe(Modellnr::Gerade), Standard, {2, 1}, 4e-15},
       // Only three pairs, but the means take every value of each series.
-      {"x länger als y", {0, 1, 2, 100}, Y3, Vorgabe(1), Standard, {a, 3 - a * 25.75}, 1e-13},
+      {"x länger als y", {0, 1, 2, 100}, Y3, Vorgabe(Modellnr::Gerade), Standard, {a, 3 - a * 25.75}, 1e-13},
       // With a fixed the intercept still moves: 2 is the mean of y - x.
       {"b fest", X3, Y3, fest(1), Standard, {2, 1}, 1e-9},
       {"a fest", X3, Y3, fest(0), Standard, {1, 2}, 1e-9},
-      {"ohne Schritte geschätzt", X3, Y3, Vorgabe(2), {10, 0, 1e-9}, {schaetzung.begin(), schaetzung.end()}, 0},
+      {"ohne Schritte geschätzt", X3, Y3, Vorgabe(Modellnr::Exponentiell), {10, 0, 1e-9}, {schaetzung.begin(), schaetzung.end()}, 0},
       {"ohne Schritte gestartet", X3, Y3, gestartet, {10, 0, 1e-9}, start, 0},
       // A sum that is not a number stops with the last accepted coefficients.
       {"NaN in y", X3, {1, nan, 5}, gestartet, Standard, start, 0},
       {"exakte Startwerte", X3, Y3, Gestartet(5, {1, 2}), Standard, {1, 2}, 0},
-      {"Exponentiell", x, y, Vorgabe(2), Standard, {4, -0.7, 1.5}, 1e-6},
+      {"Exponentiell", x, y, Vorgabe(Modellnr::Exponentiell), Standard, {4, -0.7, 1.5}, 1e-6},
       // "Schritte" -1 is 4294967295 as an unsigned count: the loop ends by convergence.
-      {"Schritte -1", x, y, Vorgabe(2), {10, -1, 1e-9}, {4, -0.7, 1.5}, 1e-6},
-      {"mit Ausreisser", {0, 1, 2, 3}, {0, 1, 2, 10}, Vorgabe(1), Standard, {3.1, -1.4}, 1e-12},
+      {"Schritte -1", x, y, Vorgabe(Modellnr::Exponentiell), {10, -1, 1e-9}, {4, -0.7, 1.5}, 1e-6},
+      {"mit Ausreisser", {0, 1, 2, 3}, {0, 1, 2, 10}, Vorgabe(Modellnr::Gerade), Standard, {3.1, -1.4}, 1e-12},
       {"Ausreisser entfernt", {0, 1, 2, 3}, {0, 1, 2, 10}, ausreisser, Standard, {1, 0}, 1e-12},
       {"exakt ohne Ausreisser", X3, Y3, ausreisser, Standard, {2}, 4e-15},
   };
@@ -79,26 +79,26 @@ TEST(Fit, BekannteKoeffizienten) {
       EXPECT_NEAR(r.Koeffizienten.Werte[i], erwartet[i], v.Fix.Enthaelt(static_cast<uint8_t>(i)) ? 0 : toleranz)
           << name << " Koeffizient " << i;
   }
-  EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(2), Standard)), 1e-12L);
+  EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(Modellnr::Exponentiell), Standard)), 1e-12L);
   EXPECT_EQ(Fit(X3, Y3, Gestartet(5, {1, 2}), Standard).Restsumme, 0);
-  const TFitErgebnis gerade = Fit(X3, Y3, Vorgabe(1), Standard);
+  const TFitErgebnis gerade = Fit(X3, Y3, Vorgabe(Modellnr::Gerade), Standard);
   EXPECT_TRUE(gerade.Restsumme == 0 && gerade.Koeffizienten.Fehler[0] == 0);
-  const auto fehler = Fit(X3, Y3, {.Modell = 1, .DY = 0.3}, Standard).Koeffizienten.Fehler;
+  const auto fehler = Fit(X3, Y3, {.Modell = Modellnr::Gerade, .DY = 0.3}, Standard).Koeffizienten.Fehler;
   EXPECT_NEAR(fehler[0], std::sqrt(0.135), 1e-15);
   EXPECT_NEAR(fehler[1], std::sqrt(0.03 + 0.135), 1e-15);
 }
 
 TEST(Fit, ErgebnisIstEndlichOderEinFehler) {
-  EXPECT_EQ(Fit(TVektor{}, Y3, Vorgabe(1), Standard).Modell, 0);
+  EXPECT_EQ(Fit(TVektor{}, Y3, Vorgabe(Modellnr::Gerade), Standard).Modell, 0);
   TVektor viele(50000), einsen(50000, 1);
   for (std::size_t i = 0; i + 1 < viele.size(); ++i) viele[i] = 1 + 0.001 * static_cast<double>(i);
   // Points, request, the message (or the coefficients when the fit succeeds).
   const std::tuple<TVektor, TVektor, TFitVorgabe, std::string> faelle[] = {
-      {{1, 1, 1}, {1, 2, 3}, Vorgabe(1), DivisionDurchNull}, // all x equal
-      {{1, 2}, {}, Vorgabe(1), Ungueltig},                   // the means of no pairs
+      {{1, 1, 1}, {1, 2, 3}, Vorgabe(Modellnr::Gerade), DivisionDurchNull}, // all x equal
+      {{1, 2}, {}, Vorgabe(Modellnr::Gerade), Ungueltig},                   // the means of no pairs
       // Estimates beyond the 64-bit range, in coefficients that no derivative touches.
-      {{0, 1e300}, {0, 1e300}, Vorgabe(3), Ueberlauf}, {{1, 2, 3}, {-1e308, 0, 1e308}, Vorgabe(12), Ueberlauf},
-      {{1, 2, 3}, {-1e308, 0, 1e308}, Vorgabe(2), Ueberlauf},
+      {{0, 1e300}, {0, 1e300}, Vorgabe(Modellnr::Gauss), Ueberlauf}, {{1, 2, 3}, {-1e308, 0, 1e308}, Vorgabe(Modellnr::Poisson), Ueberlauf},
+      {{1, 2, 3}, {-1e308, 0, 1e308}, Vorgabe(Modellnr::Exponentiell), Ueberlauf},
       // u < 0: the root entries divide by 0.
       {X3, {1, 2, 3}, Gestartet(14, {-9, 1, 1, 2}), DivisionDurchNull},
       // Many points are shared between threads: a fault met by the helper ends the fit just
@@ -113,8 +113,8 @@ TEST(Fit, ErgebnisIstEndlichOderEinFehler) {
 TEST(Fit, BeschaedigteParameterWirkenWieDieVorgabe) {
   // With a factor of 1 a failing step would repeat for ever.
   const auto [x, y] = Punkte21([](int i) { return std::sin(1.3 * i * 0.25); });
-  const TFitErgebnis start{.Modell = 6, .Koeffizienten = StartwerteSchaetzen(x, y, 6, {})};
-  EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(6), {1, 200, 1e-9})), Quadratsumme(x, y, start));
+  const TFitErgebnis start{.Modell = Modellnr::Sinus, .Koeffizienten = StartwerteSchaetzen(x, y, 6, {})};
+  EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(Modellnr::Sinus), {1, 200, 1e-9})), Quadratsumme(x, y, start));
   // Without a positive normal bound lambda shrinks to 0 and a failing step repeats for ever.
   TVektor x10, y10(10, 0.0);
   for (int i = 1; i <= 10; ++i) x10.push_back(i);
@@ -135,18 +135,18 @@ TEST(Fit, SchrittAusreisserUndFehler) {
   EXPECT_EQ(neu.Fehler[0], 9);
   EXPECT_TRUE(neu.Fix.Enthaelt(1) && neu.Fix.Enthaelt(2));
   TVektor x = {0, 1, 2, 3}, y = {0, 1, 2, 10};
-  EXPECT_EQ(Ausreisserentfernen(x, y, Fit(x, y, Vorgabe(1), Standard), 100), 2);
+  EXPECT_EQ(Ausreisserentfernen(x, y, Fit(x, y, Vorgabe(Modellnr::Gerade), Standard), 100), 2);
   EXPECT_EQ(TVektor(x.begin(), x.begin() + 2), (TVektor{0, 1})); // the kept points in order
   // Every residual 0, and a single point: nothing to remove.
-  const TFitErgebnis exakt = Fit(X3, Y3, {.Modell = 1, .Ausreisser = true, .Prozent = 100}, Standard);
+  const TFitErgebnis exakt = Fit(X3, Y3, {.Modell = Modellnr::Gerade, .Ausreisser = true, .Prozent = 100}, Standard);
   TVektor x3 = X3, y3 = Y3, eins = {1}, zwei = {2};
   EXPECT_EQ(Ausreisserentfernen(x3, y3, exakt, 100), 3);
   EXPECT_EQ(Ausreisserentfernen(eins, zwei, exakt, 100), 1);
   // A squared residual equal to Prozent % of the mean does not exceed it: nothing removed.
   TVektor gleichX = {0, 1, 2, 3}, gleichY = {1, -1, 1, -1};
-  EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = 1}, 100), 4);
+  EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = Modellnr::Gerade}, 100), 4);
   // Below the mean every point is an outlier: none is kept, and the points stay as they were.
-  EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = 1}, 50), 0);
+  EXPECT_EQ(Ausreisserentfernen(gleichX, gleichY, TFitErgebnis{.Modell = Modellnr::Gerade}, 50), 0);
   EXPECT_EQ(gleichX, (TVektor{0, 1, 2, 3}));
   // The names of the error modes and the error of a point.
   const char* const arten[] = {"Absolut", "Relativ in %", "Wurzel", "XY-Individuell"};
@@ -157,7 +157,7 @@ TEST(Fit, SchrittAusreisserUndFehler) {
   const TVektor leer, w = {4, 16};
   EXPECT_EQ((std::array{MittlererFehler(leer, 0, 3), MittlererFehler(w, 2, 1), MittlererFehler(w, 3, 1)}),
             (std::array<double, 3>{0, 3, 1}));
-  const TFitErgebnis null{.Modell = 1};
+  const TFitErgebnis null{.Modell = Modellnr::Gerade};
   EXPECT_EQ((std::array{ChiQuadrat(X3, Y3, 0, 0, null, 0), ChiQuadrat(X3, Y3, 0, 1, null, 0),
                         ChiQuadrat(X3, TVektor{0, 3}, 0, 1, null, 3)}),
             (std::array<long double, 3>{0, 1 + 9 + 25, 1}));

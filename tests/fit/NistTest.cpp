@@ -88,7 +88,7 @@ TEST(Nist, ZertifizierteWertePoliertUndMitFehlern) {
 // ≈ 0,70 instead of 0,00146). The near start above reaches the certified values.
 TEST(Nist, Eckerle4VomFernenStartBekannteGrenze) {
   const TDaten d = Laden("Eckerle4");
-  const TFitErgebnis r = Fit(d.x, d.y, Vorgabe(3, {3}, {0.1, 500, 200}), TFitParameter{10, 10000, 1e-9});
+  const TFitErgebnis r = Fit(d.x, d.y, Vorgabe(Modellnr::Gauss, {3}, {0.1, 500, 200}), TFitParameter{10, 10000, 1e-9});
   EXPECT_GT(Quadratsumme(d.x, d.y, r), 0.1L);
 }
 

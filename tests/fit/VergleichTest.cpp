@@ -73,11 +73,11 @@ TEST(Modellvergleich, KriterienVonHand) {
 }
 
 TEST(Modellvergleich, TabelleUndResiduen) {
-  const TFitErgebnis fit{.Modell = 1, .Koeffizienten = {.Werte = {2, 1}}};
-  TBewertung gerade{.Modell = 1, .Fehler = {}, .Ergebnis = fit, .Anzahl = 2, .Summe = 0.5};
+  const TFitErgebnis fit{.Modell = Modellnr::Gerade, .Koeffizienten = {.Werte = {2, 1}}};
+  TBewertung gerade{.Modell = Modellnr::Gerade, .Fehler = {}, .Ergebnis = fit, .Anzahl = 2, .Summe = 0.5};
   gerade.Standardfehler[0] = 0.25;
   Kriterien(gerade, 3);
-  const TBewertung gescheitert{.Modell = 14, .Fehler = "Gleitkommadivision durch Null", .Ergebnis = {}, .Anzahl = 4};
+  const TBewertung gescheitert{.Modell = Modellnr::Brechzahl, .Fehler = "Gleitkommadivision durch Null", .Ergebnis = {}, .Anzahl = 4};
   const std::string text = Vergleichstabelle({gerade, gescheitert});
   const std::string kopf = "Modell;Ergebnis;p;S;S/(n-p);AIC;AICc;BIC;ΔAIC;a;Standardfehler a;b;Standardfehler b;c;"
                            "Standardfehler c;d;Standardfehler d;e;Standardfehler e;f;Standardfehler f;g;Standardfehler g\r\n";
@@ -88,7 +88,7 @@ TEST(Modellvergleich, TabelleUndResiduen) {
 
 TEST(Modellvergleich, StandardfehlerDerGeradeInGeschlossenerForm) {
   const TDaten d = Gerade(50);
-  const TFitErgebnis fit = Fit(d.x, d.y, {.Modell = 1}, TFitParameter{});
+  const TFitErgebnis fit = Fit(d.x, d.y, {.Modell = Modellnr::Gerade}, TFitParameter{});
   const auto fehler = Standardfehler(d.x, d.y, fit);
   ASSERT_TRUE(fehler);
   const long double mx = std::accumulate(d.x.begin(), d.x.end(), 0.0L) / d.x.size();
@@ -106,7 +106,7 @@ TEST(Modellvergleich, ZuWenigePunkteSingulaerUndAbbruch) {
   const TVektor x = {1, 2, 3}, y = {2, 4, 7};
   for (const TBewertung& b : Modellvergleich(x, y, TFitParameter{})) EXPECT_FALSE(b.Vergleichbar) << int(b.Modell);
   // All x equal: the line's normal matrix is singular.
-  const TFitErgebnis gerade{.Modell = 1, .Koeffizienten = {.Werte = {1, 2}}};
+  const TFitErgebnis gerade{.Modell = Modellnr::Gerade, .Koeffizienten = {.Werte = {1, 2}}};
   EXPECT_FALSE(Standardfehler(TVektor{2, 2, 2, 2}, TVektor{1, 2, 3, 4}, gerade));
   std::atomic<bool> abbrechen{false};
   int gemeldet = 0;

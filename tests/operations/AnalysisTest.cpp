@@ -73,25 +73,25 @@ TEST(IntegrationUndDifferentation, Minus128EndetUndSchreibtSpalteVier) {
   for (int k = 0; k < 128; ++k) Integrieren(x, einzeln, 1);
   EXPECT_EQ(y, einzeln);
   const TSpaltenModell m = Schritte(Modell({"0", "1", "2", "3"}, {"0", "1", "4", "9"}),
-                                    {{16, 0, false, {}, {"1", "1", "3", "5"}},
-                                     {16, 2, false, Beliebig, {"0", "0", "2", "2"}},
+                                    {{Art::Differentation, 0, false, {}, {"1", "1", "3", "5"}},
+                                     {Art::Differentation, 2, false, Beliebig, {"0", "0", "2", "2"}},
                                      // A negative count differentiates.
-                                     {15, -1, false, Beliebig, {"1", "1", "3", "5"}}});
+                                     {Art::Integration, -1, false, Beliebig, {"1", "1", "3", "5"}}});
   EXPECT_EQ(m.Spalte(1), (TStringListe{"0", "1", "2", "3"}));
   // Low byte 128 is -128: differentiate 128 times.
-  Schritte(Modell({"0", "1", "2"}, {"2", "2", "2"}), {{15, 0, false, Beliebig, {"0", "1", "3"}},
-                                                      {15, 128, false, Beliebig, {"0", "0", "0"}}});
-  Schritte(Modell({"0", "1", "2"}, {"2", "2"}), {{15, 0, false, Beliebig, {"0", "1"}}});
+  Schritte(Modell({"0", "1", "2"}, {"2", "2", "2"}), {{Art::Integration, 0, false, Beliebig, {"0", "1", "3"}},
+                                                      {Art::Integration, 128, false, Beliebig, {"0", "0", "0"}}});
+  Schritte(Modell({"0", "1", "2"}, {"2", "2"}), {{Art::Integration, 0, false, Beliebig, {"0", "1"}}});
 }
 
 TEST(ExtremaFinden, WechselDerSteigung) {
   const TStringListe x = {"1", "2", "3", "4", "5"};
   // W = 0 counts as +1: maxima.
   Schritte(Modell(x, {"1", "3", "2", "4", "1"}),
-           {{19, 0, false, {"2", "3", "4"}, {"3", "2", "4"}}, {19, 1, true, {"2", "4"}},
-            {19, -1, true, {"3"}}, {19, 0, true, {"2", "4"}}});
-  Schritte(Modell({"1", "2", "3", "4"}, {"1", "3", "3", "1"}), {{19, 0, false, {}}});
-  Schritte(Modell(x, {"1", "3", "2"}), {{19, 0, false, {"2"}}});
+           {{Art::ExtremaFinden, 0, false, {"2", "3", "4"}, {"3", "2", "4"}}, {Art::ExtremaFinden, 1, true, {"2", "4"}},
+            {Art::ExtremaFinden, -1, true, {"3"}}, {Art::ExtremaFinden, 0, true, {"2", "4"}}});
+  Schritte(Modell({"1", "2", "3", "4"}, {"1", "3", "3", "1"}), {{Art::ExtremaFinden, 0, false, {}}});
+  Schritte(Modell(x, {"1", "3", "2"}), {{Art::ExtremaFinden, 0, false, {"2"}}});
 }
 
 } // namespace

@@ -19,32 +19,32 @@ const TStringListe KeineDatenZwei = {
 TEST(OperationAusfuehren, FehlendeDatenMeldenUndLassenDieAusgabeStehen) {
   TSpaltenModell m = Modell({});
   m.Spalte(3) = {"alt"};
-  EXPECT_EQ(Schritte(m, {{3, 0, false, {"alt"}}}).Meldungen, KeineDatenEins);
-  EXPECT_EQ(Schritte(Modell({"1", "2"}), {{15}}).Meldungen, KeineDatenZwei);
+  EXPECT_EQ(Schritte(m, {{Art::Kehrwert, 0, false, {"alt"}}}).Meldungen, KeineDatenEins);
+  EXPECT_EQ(Schritte(Modell({"1", "2"}), {{Art::Integration}}).Meldungen, KeineDatenZwei);
   // Outside the two-column set an empty column 1 is reported even with data in column 2.
-  EXPECT_EQ(Schritte(Modell({}, {"1"}), {{2}}).Meldungen, KeineDatenEins);
+  EXPECT_EQ(Schritte(Modell({}, {"1"}), {{Art::Multiplizieren}}).Meldungen, KeineDatenEins);
   // Empty lines become 0, also before the message.
-  const TSpaltenModell leer = Schritte(Modell({"", "2"}), {{10}});
+  const TSpaltenModell leer = Schritte(Modell({"", "2"}), {{Art::Verstaerkung}});
   EXPECT_EQ(leer.Spalte(1), (TStringListe{"0", "2"}));
   EXPECT_EQ(leer.Geaendert, (Geaendert{true, false, false, false}));
   EXPECT_EQ(leer.Meldungen, KeineDatenZwei);
   // "Fouriertransformation" is only announced.
   m = Modell({"1", "2"}, {"3", "4"});
   m.Spalte(3) = {"alt"};
-  EXPECT_EQ(Schritte(m, {{17, 0, false, {}, {}}}).Meldungen, TStringListe{"kommt noch"});
+  EXPECT_EQ(Schritte(m, {{Art::Fouriertransformation, 0, false, {}, {}}}).Meldungen, TStringListe{"kommt noch"});
 }
 
 TEST(OperationAusfuehren, MeldetWelcheSpaltenSichGeaendertHaben) {
   const Geaendert dreiUndVier = {false, false, true, true};
-  EXPECT_EQ(Schritte(Modell({"1", "2"}, {"3", "4"}), {{3}}).Geaendert, dreiUndVier);
-  EXPECT_EQ(Schritte(Modell({"1 2"}), {{21}}).Geaendert, (Geaendert{true, true, true, true}));
+  EXPECT_EQ(Schritte(Modell({"1", "2"}, {"3", "4"}), {{Art::Kehrwert}}).Geaendert, dreiUndVier);
+  EXPECT_EQ(Schritte(Modell({"1 2"}), {{Art::DatenreiheTrennen}}).Geaendert, (Geaendert{true, true, true, true}));
   // A fault keeps the lines written before it.
   TSpaltenModell m = Modell({"4", "x", "2"});
   m.Spalte(4) = {"alt"};
-  m = Schritte(m, {{3, 0, false, {"0,25"}, {}, "'x' ist kein gültiger Gleitkommawert"}});
+  m = Schritte(m, {{Art::Kehrwert, 0, false, {"0,25"}, {}, "'x' ist kein gültiger Gleitkommawert"}});
   EXPECT_EQ(m.Geaendert, dreiUndVier);
-  // Path A writes four decimals at most.
-  Schritte(Modell({"1,23456"}), {{2, 1, false, {"1,2346"}, {}}});
+  // The array operations write four decimals at most.
+  Schritte(Modell({"1,23456"}), {{Art::Multiplizieren, 1, false, {"1,2346"}, {}}});
 }
 
 // Every operation on ordinary data of two columns ends without an error and writes output
@@ -54,7 +54,7 @@ TEST(OperationAusfuehren, JedeOperationLaeuftDurch) {
     const TSpaltenModell m = Schritte(Modell({"1", "2", "3", "4", "5"}, {"2", "4", "3", "5", "1"}),
                                       {{art, 2, art % 2 == 0}});
     const bool ausgabe = !m.Spalte(3).empty() || !m.Spalte(4).empty();
-    EXPECT_EQ(ausgabe, art != 17 && art != 21) << Operationsnamen(art);
+    EXPECT_EQ(ausgabe, art != Art::Fouriertransformation && art != Art::DatenreiheTrennen) << Operationsnamen(art);
   }
 }
 
@@ -79,20 +79,21 @@ TEST(Katalog, NamenAlphabetischNachSortierschluesselFelderUndVorgaben) {
     // Every operation explains itself; all but "Extrema finden" show an example. A value
     // default needs the value field.
     EXPECT_FALSE(Erklaerungen(art).empty()) << i;
-    EXPECT_EQ(Beispiele(art).empty(), art == Operationsart::ExtremaFinden) << i;
+    EXPECT_EQ(Beispiele(art).empty(), art == Art::ExtremaFinden) << i;
     const TOperationsEintrag& e = Operationseintrag(art);
     EXPECT_TRUE(e.Wertfeld || e.Vorgabe == TWertvorgabe::Leer) << i;
   }
   EXPECT_EQ(namen.size(), 31u);
   EXPECT_EQ(schluessel.size(), 31u);
-  EXPECT_EQ(Operationsnamen(16), "Differentation");
-  EXPECT_THROW(Operationsnamen(31), std::out_of_range);
-  EXPECT_EQ((std::array{Beispiele(5), Beispiele(19), Beispiele(30), Beispiele(25)}),
+  EXPECT_EQ(Operationsnamen(Art::Differentation), "Differentation");
+  EXPECT_THROW(Operationsnamen(Operationsanzahl), std::out_of_range);
+  EXPECT_EQ((std::array{Beispiele(Art::Reissverschluss), Beispiele(Art::ExtremaFinden), Beispiele(Art::Zahlensystem),
+                        Beispiele(Art::Binomialkoeffizient)}),
             (std::array<std::string_view, 4>{"\"1,3,5\" + \"2,4\" > \"1,2,3,4,5\"", "",
                                               "9(10) => 1001(2)", "X über Y"}));
-  EXPECT_EQ(Erklaerungen(24), "Gamma-Funktion des Wertes (Es gilt: Gamma(N+1) = N! \"Fakultät\")");
-  EXPECT_EQ(Erklaerungen(10), "Es wird paarweise der Quotient Zahl aus der ersten Spalte durch "
-                              "Zahl aus der zweiten Spalte gebildet");
+  EXPECT_EQ(Erklaerungen(Art::GammaFunktion), "Gamma-Funktion des Wertes (Es gilt: Gamma(N+1) = N! \"Fakultät\")");
+  EXPECT_EQ(Erklaerungen(Art::Verstaerkung), "Es wird paarweise der Quotient Zahl aus der ersten Spalte durch "
+                                              "Zahl aus der zweiten Spalte gebildet");
   // Sortierschluessel: 1 + the first three letters as base-26 digits.
   const std::pair<const char*, int32_t> faelle[] = {
       {"", 1},          {"a", 1},          {"B", 1 + 26 * 26}, {"abc", 1 + 26 + 2},

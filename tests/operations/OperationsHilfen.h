@@ -10,6 +10,8 @@
 #include <initializer_list>
 #include <string>
 
+namespace Art = Operationsart;
+
 inline TSpaltenModell Modell(TStringListe spalte1, TStringListe spalte2 = {}) {
   TSpaltenModell m;
   m.Spalte(1) = std::move(spalte1);

@@ -74,34 +74,38 @@ TEST(PaareSortieren, NachDemZweitenVektor) {
 
 TEST(Sortieren, AbsteigendOhneHakenAufsteigendMitPartnernVierNachkommastellen) {
   Schritte(Modell({"2", "1", "3"}),
-           {{0, 0, false, {"3", "2", "1"}, {"0", "0", "0"}}, {0, 0, true, {"1", "2", "3"}}});
-  Schritte(Modell({"2", "1", "3"}, {"20", "10", "30"}), {{0, 0, true, {"1", "2", "3"}, {"10", "20", "30"}}});
+           {{Art::Sortieren, 0, false, {"3", "2", "1"}, {"0", "0", "0"}}, {Art::Sortieren, 0, true, {"1", "2", "3"}}});
+  Schritte(Modell({"2", "1", "3"}, {"20", "10", "30"}),
+           {{Art::Sortieren, 0, true, {"1", "2", "3"}, {"10", "20", "30"}}});
   // Equal values keep their line order, and with it the order of their partners.
   Schritte(Modell({"5", "1", "5", "5"}, {"1", "2", "3"}),
-           {{0, 0, false, {"5", "5", "5", "1"}, {"1", "3", "0", "2"}}});
-  Schritte(Modell({"1,23456", "-0,00004"}), {{0, 0, false, {"1,2346", "0"}}});
+           {{Art::Sortieren, 0, false, {"5", "5", "5", "1"}, {"1", "3", "0", "2"}}});
+  Schritte(Modell({"1,23456", "-0,00004"}), {{Art::Sortieren, 0, false, {"1,2346", "0"}}});
   // Beyond 214748,3648 a 32-bit key would wrap around.
   Schritte(Modell({"300000", "-300000", "214748,3648", "1E14"}),
-           {{0, 0, true, {"-300000", "214748,3648", "300000", "100000000000000"}}});
-  Schritte(Modell({"1", "1E15"}), {{0, 0, false, {}, Beliebig, Ungueltig}});
+           {{Art::Sortieren, 0, true, {"-300000", "214748,3648", "300000", "100000000000000"}}});
+  Schritte(Modell({"1", "1E15"}), {{Art::Sortieren, 0, false, {}, Beliebig, Ungueltig}});
   // An unreadable line ends before the output; lines of column 2 beyond column 1 are not read.
   Schritte(Modell({"1", "2"}, {"a", "b"}),
-           {{0, 0, false, {}, Beliebig, "'a' ist kein gültiger Gleitkommawert"}});
-  Schritte(Modell({"1"}, {"2", "x"}), {{0}});
+           {{Art::Sortieren, 0, false, {}, Beliebig, "'a' ist kein gültiger Gleitkommawert"}});
+  Schritte(Modell({"1"}, {"2", "x"}), {{Art::Sortieren}});
 }
 
 TEST(Textoperationen, UmkehrenReissverschlussAufspaltenJedenXtenWertDatenreiheTrennen) {
-  Schritte(Modell({"1", "", "3"}), {{4, 0, false, {"3", "0", "1"}}});
-  Schritte(Modell({"1", "3", "5"}, {"2", "4"}), {{5, 0, false, {"1", "2", "3", "4", "5"}}});
-  Schritte(Modell({"1"}, {"a", "b", "c"}), {{5, 0, false, {"1", "a", "b", "c"}}});
-  Schritte(Modell({"x", "y"}), {{5, 0, false, {"x", "y"}}});
-  Schritte(Modell({"1", "3", "2", "4", "text"}), {{6, 0, false, {"1", "2", "text"}, {"3", "4"}}});
+  Schritte(Modell({"1", "", "3"}), {{Art::Umkehren, 0, false, {"3", "0", "1"}}});
+  Schritte(Modell({"1", "3", "5"}, {"2", "4"}), {{Art::Reissverschluss, 0, false, {"1", "2", "3", "4", "5"}}});
+  Schritte(Modell({"1"}, {"a", "b", "c"}), {{Art::Reissverschluss, 0, false, {"1", "a", "b", "c"}}});
+  Schritte(Modell({"x", "y"}), {{Art::Reissverschluss, 0, false, {"x", "y"}}});
+  Schritte(Modell({"1", "3", "2", "4", "text"}), {{Art::Aufspalten, 0, false, {"1", "2", "text"}, {"3", "4"}}});
   const TStringListe sieben = {"1", "2", "3", "4", "5", "6", "7"};
   // Every W-th line; W = 2.5 ties to even: 2.
-  Schritte(Modell(sieben), {{8, 3, false, {"1", "4", "7"}}, {8, 0, false, sieben},
-                            {8, -5, false, sieben}, {8, 2.5, false, {"1", "3", "5", "7"}},
-                            {8, 1e300, false, {"1"}}});
-  const TSpaltenModell m = Schritte(Modell({"1 4", "2 5", "1,5;2,5", "7", "x"}), {{21, 0, false, {}, {}}});
+  Schritte(Modell(sieben), {{Art::JedenXtenWert, 3, false, {"1", "4", "7"}},
+                            {Art::JedenXtenWert, 0, false, sieben},
+                            {Art::JedenXtenWert, -5, false, sieben},
+                            {Art::JedenXtenWert, 2.5, false, {"1", "3", "5", "7"}},
+                            {Art::JedenXtenWert, 1e300, false, {"1"}}});
+  const TSpaltenModell m = Schritte(Modell({"1 4", "2 5", "1,5;2,5", "7", "x"}),
+                                    {{Art::DatenreiheTrennen, 0, false, {}, {}}});
   EXPECT_EQ(m.Spalte(1), (TStringListe{"1", "2", "1,5", "7", "0"}));
   EXPECT_EQ(m.Spalte(2), (TStringListe{"4", "5", "2,5", "0", "0"}));
 }
@@ -109,14 +113,16 @@ TEST(Textoperationen, UmkehrenReissverschlussAufspaltenJedenXtenWertDatenreiheTr
 TEST(HintererTeil, AbUndBisZumWtenWert) {
   const TStringListe fuenf = {"1", "2", "3", "4", "5"};
   Schritte(Modell(fuenf, {"10", "20", "30", "40", "50"}),
-           {{28, 2, false, {"3", "4", "5"}, {"30", "40", "50"}}, {28, 2, true, {"1", "2"}},
-            {28, 0, false, fuenf}, {28, 0, true, {}}});
+           {{Art::HintererTeil, 2, false, {"3", "4", "5"}, {"30", "40", "50"}},
+            {Art::HintererTeil, 2, true, {"1", "2"}},
+            {Art::HintererTeil, 0, false, fuenf},
+            {Art::HintererTeil, 0, true, {}}});
   // W outside the column.
   Schritte(Modell({"1", "2", "3"}, {"4"}),
-           {{28, -4, false, {"1", "2", "3"}, {"4"}}, {28, 99, false, {}},
-            {28, 99, true, {"1", "2", "3"}, {"4"}}});
+           {{Art::HintererTeil, -4, false, {"1", "2", "3"}, {"4"}}, {Art::HintererTeil, 99, false, {}},
+            {Art::HintererTeil, 99, true, {"1", "2", "3"}, {"4"}}});
   // Half values: the dropped count rounds to even, the rest is what remains of the column.
-  Schritte(Modell(fuenf), {{28, 3.5, false, {"5"}}, {28, 2.5, false, {"3", "4", "5"}}});
+  Schritte(Modell(fuenf), {{Art::HintererTeil, 3.5, false, {"5"}}, {Art::HintererTeil, 2.5, false, {"3", "4", "5"}}});
 }
 
 } // namespace

@@ -57,20 +57,20 @@ TEST(Zahlensystem, UmrechnungInAndereBasenUndRoutinen) {
 }
 
 TEST(Zahlensystem, OperationMitBeidenSpaltenUngueltigeBasenUndZeilen) {
-  Schritte(Modell({"255", "0", ""}, {"16"}), {{30, 16, false, {"FF", "0", "0"}, {"10"}}});
-  Schritte(Modell({"9", "5", "0"}),
-           {{30, 2, false, {"1001", "101", "0"}}, {30, 2.4, false, {"1001", "101", "0"}}});
+  Schritte(Modell({"255", "0", ""}, {"16"}), {{Art::Zahlensystem, 16, false, {"FF", "0", "0"}, {"10"}}});
+  Schritte(Modell({"9", "5", "0"}), {{Art::Zahlensystem, 2, false, {"1001", "101", "0"}},
+                                     {Art::Zahlensystem, 2.4, false, {"1001", "101", "0"}}});
   TSpaltenModell m = Modell({"0", "5"});
   // Below 2, and not a number at all: the division fault at the first line above 0.
   for (const double basis : {1.4, 1.0, 0.0, -254.0, -HUGE_VAL, std::nan("")})
-    m = Schritte(m, {{30, basis, false, {"0"}, Beliebig, DivisionDurchNull}});
-  m = Schritte(m, {{30, 37, false, {}, Beliebig, Basis2Bis36}});
+    m = Schritte(m, {{Art::Zahlensystem, basis, false, {"0"}, Beliebig, DivisionDurchNull}});
+  m = Schritte(m, {{Art::Zahlensystem, 37, false, {}, Beliebig, Basis2Bis36}});
   // Not wrapped to a byte: 272 would otherwise be read as base 16, 256 as 0.
   for (const double basis : {36.5000001, 256.0, 272.0, 1e300, HUGE_VAL})
-    m = Schritte(m, {{30, basis, false, Beliebig, Beliebig, Basis2Bis36}});
+    m = Schritte(m, {{Art::Zahlensystem, basis, false, Beliebig, Beliebig, Basis2Bis36}});
   for (const std::string zeile : {"-5", "2,5", "1e3", "ff", " 7", "99999999999999999999"})
-    Schritte(Modell({"3", zeile}), {{30, 2, false, {"11"}, Beliebig, NurGanze}});
-  Schritte(Modell({std::string(257, '0')}), {{30, 2, false, Beliebig, Beliebig, NurGanze}});
+    Schritte(Modell({"3", zeile}), {{Art::Zahlensystem, 2, false, {"11"}, Beliebig, NurGanze}});
+  Schritte(Modell({std::string(257, '0')}), {{Art::Zahlensystem, 2, false, Beliebig, Beliebig, NurGanze}});
 }
 
 TEST(Quersumme, EineStufeUndGammaBinomialFakultaetUeberDieArrays) {
@@ -78,15 +78,16 @@ TEST(Quersumme, EineStufeUndGammaBinomialFakultaetUeberDieArrays) {
       {485, 17}, {-485, 17}, {0, 0}, {287, 17}, {INT64_MIN, 89}};
   for (const auto& [n, summe] : faelle) EXPECT_EQ(Quersumme(n), summe) << n;
   TSpaltenModell m = Modell({"485", "-485", "0", "2,6", "4294967296", "1E19"});
-  m = Schritte(m, {{29, 0, false, {}, Beliebig, Ungueltig}});
+  m = Schritte(m, {{Art::Quersumme, 0, false, {}, Beliebig, Ungueltig}});
   m.Spalte(1).pop_back();
-  Schritte(m, {{29, 0, false, {"17", "17", "0", "3", "58"}}});
-  const TSpaltenModell b =
-      Schritte(Modell({"5", "3", "4,5"}, {"2", "5", "2"}), {{25, 0, false, {"10", "0", "7,8739"}}});
+  Schritte(m, {{Art::Quersumme, 0, false, {"17", "17", "0", "3", "58"}}});
+  const TSpaltenModell b = Schritte(Modell({"5", "3", "4,5"}, {"2", "5", "2"}),
+                                    {{Art::Binomialkoeffizient, 0, false, {"10", "0", "7,8739"}}});
   EXPECT_EQ(b.Spalte(4)[0], "0,1");
   EXPECT_EQ(b.Spalte(4)[1], "0");
-  Schritte(Modell({"5", "0", "-1"}), {{26, 0, false, {"120", "1", "0"}}, {24, 0, false, {"24", "0", "0"}}});
-  Schritte(Modell({"200,5"}), {{24, 0, false, Beliebig, Beliebig, Ueberlauf}});
+  Schritte(Modell({"5", "0", "-1"}), {{Art::Fakultaet, 0, false, {"120", "1", "0"}},
+                                      {Art::GammaFunktion, 0, false, {"24", "0", "0"}}});
+  Schritte(Modell({"200,5"}), {{Art::GammaFunktion, 0, false, Beliebig, Beliebig, Ueberlauf}});
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
       {"Prozent kein Wert", [](auto& f) { f.Prozent = "abc"; }, [](auto& e) { return e.Fit.Prozent == 10000; }},
       {"dX mit Vorzeichen", [](auto& f) { f.DX = "-2"; }, [](auto& e) { return e.Fit.DX == 2; }},
       {"dY mit Punkt", [](auto& f) { f.DY = "0.5"; }, [](auto& e) { return e.Fit.DY == 0.5; }},
-      {"Fehlerart", [](auto& f) { f.Fehlerart = 3; }, [](auto& e) { return e.Fit.Fehlerart == 3; }},
+      {"Fehlerart", [](auto& f) { f.Fehlerart = Fehlermodus::Individuell; }, [](auto& e) { return e.Fit.Fehlerart == 3; }},
       {"Achsen und Namen", [](auto& f) { f.AchseX = "t"; f.NameZ = "w"; },
        [](auto& e) { return e.AchseX == "t" && e.Namen.Z == "w" && e.Namen.Vierter.empty(); }},
       {"Grenze", [](auto& f) { f.XmaxAn = true; f.Xmax = "2,5"; }, [](auto& e) { return e.XmaxAn && e.Xmax == 2.5; }},
@@ -49,7 +49,7 @@ TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
   }
   // What handlers of their own set is kept; Verbinden is not: it comes from its box.
   const TDiagrammEinstellungen aktuell{.Verbinden = true, .Vordergrund = 5, .Hintergrund = 6, .Integrationen = -2,
-                                       .Fit = {.Modell = 3}, .KastenX = 7, .KastenY = 8};
+                                       .Fit = {.Modell = Modellnr::Gauss}, .KastenX = 7, .KastenY = 8};
   // Fix has one entry more than the model has.
   const TPlotfelder felder{.Fix = {true, false, true, true, true}, .Startwerte = {"1,5", "x", "3", "4", "5", "6", "7", "8"}};
   const TDiagrammEinstellungen e = Diagrammaufnahme(felder, aktuell);

@@ -56,14 +56,14 @@ TEST(DiagrammZeichnen, Szenen) {
   const TVektor x4 = {0, 1, 2, 3}, y4 = {1, 3, 5, 7};
   const auto dicke = [](int8_t d) { return Schlicht([=](auto& e) { e.Zeichendicke = d; }); };
   const auto einzeln = [](double dx, double dy) {
-    return Schlicht([=](auto& e) { e.Fehlerbalken = true; e.Fit.Fehlerart = 3; e.Fit.DX = dx; e.Fit.DY = dy; });
+    return Schlicht([=](auto& e) { e.Fehlerbalken = true; e.Fit.Fehlerart = Fehlermodus::Individuell; e.Fit.DX = dx; e.Fit.DY = dy; });
   };
   const auto linien = [](double wert, uint8_t anzahl, uint8_t modell) -> TDiagrammEinstellungen {
     return {.OhneSkala = true, .Fit = {.Modell = modell}, .LinienAnzahl = anzahl,
             .Linien = {TLinie{0, wert, "x", true}, TLinie{1, 5, "y", true}}};
   };
   const auto ausreisser = [](double prozent) {
-    return Schlicht([=](auto& e) { e.Fit.Modell = 1; e.Fit.Ausreisser = true; e.Fit.Prozent = prozent; });
+    return Schlicht([=](auto& e) { e.Fit.Modell = Modellnr::Gerade; e.Fit.Ausreisser = true; e.Fit.Prozent = prozent; });
   };
   const TSzene szenen[] = {
       // The single point sits at the lower left corner; the even scheme draws no ticks. Mark,
@@ -88,17 +88,17 @@ TEST(DiagrammZeichnen, Szenen) {
       // Sorting puts x = 1 first; the error 5 belongs to x = 3 (pixel 677), x = 1 has none.
       {"Einzelfehler", einzeln(1, 0), {3, 1}, {1, 2}, {5}, {}, {"BewegeZu 677 369"}, {}, {{"LinieZu", 3}}},
       // "Relativ in %" with a negative value gives no bar: one bar with its two caps.
-      {"relativ", Schlicht([](auto& e) { e.Fehlerbalken = true; e.Fit.Fehlerart = 1; e.Fit.DY = 10; }), {0, 10},
+      {"relativ", Schlicht([](auto& e) { e.Fehlerbalken = true; e.Fit.Fehlerart = Fehlermodus::Relativ; e.Fit.DY = 10; }), {0, 10},
        {-5, 5}, {}, {}, {}, {}, {{"LinieZu", 3}}},
       // The curve in the point colour.
-      {"Kurve", Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = true; }), x4, y4, {}, {},
+      {"Kurve", Schlicht([](auto& e) { e.Fit.Modell = Modellnr::Gerade; e.PunkteAus = true; }), x4, y4, {}, {},
        {"Stift 0000FF 2 solid", "BewegeZu 40 369", "LinieZu 677 20"}, {}, {{"Rechteck", 0}}},
       // Tangent on, formula off, box off: the fit's formula under the plot area.
-      {"Formel", Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = e.Tangente = true; e.Kasten = false; }), x4, y4,
+      {"Formel", Schlicht([](auto& e) { e.Fit.Modell = Modellnr::Gerade; e.PunkteAus = e.Tangente = true; e.Kasten = false; }), x4, y4,
        {}, {}, {"Text 304 379 y = +1,000 +2,000x"}, {}, {{"Text", 1}}},
       // Formula and box: the box at the box position, no tracer cross.
       {"Kasten",
-       Schlicht([](auto& e) { e.Fit.Modell = 1; e.PunkteAus = e.Formel = e.Kasten = true; e.KastenX = 1; e.KastenY = 5; }),
+       Schlicht([](auto& e) { e.Fit.Modell = Modellnr::Gerade; e.PunkteAus = e.Formel = e.Kasten = true; e.KastenX = 1; e.KastenY = 5; }),
        x4, y4, {}, {}, {"Text 252 136 y = b + a * x", "Text 252 172 q² = 0,000"}, {"LinieZu 257 136"}, {{"Rechteck", 1}}},
       // The outlier pass keeps (0, 0) and (1, 1): only they are drawn, (1, 1) at the upper right.
       {"Ausreißer", ausreisser(100), x4, {0, 1, 2, 10}, {}, {}, {"Rechteck 673 16 682 25"}, {}, {{"Rechteck", 2}}},
@@ -160,16 +160,16 @@ TEST(DiagrammZeichnen, UmformungenFehlerUndBeschaedigterDatensatz) {
   const TAbbildung s = Zeichnen({1, 2}, {1000, 2000}, Schlicht([](auto& e) { e.Variation = true; })).a;
   EXPECT_EQ((std::pair{s.Xmax, s.Ymax}), (std::pair{2000.0, 2.0}));
   TAufzeichnendeLeinwand leinwand(697, 409);
-  const auto gerade = Schlicht([](auto& e) { e.Fit.Modell = 1; });
+  const auto gerade = Schlicht([](auto& e) { e.Fit.Modell = Modellnr::Gerade; });
   EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 1}, TVektor{1, 2}, {}, {}, gerade); }), DivisionDurchNull);
   EXPECT_EQ(leinwand.Aufrufe[1], "Fuellen 0 0 697 409");
   // q² of no points is 0/0: the drawing ends with that fault.
-  const auto kasten = Schlicht([](auto& e) { e.Fit.Modell = 3; e.Formel = e.Kasten = e.Chi = true; });
+  const auto kasten = Schlicht([](auto& e) { e.Fit.Modell = Modellnr::Gauss; e.Formel = e.Kasten = e.Chi = true; });
   EXPECT_EQ(Meldung([&] { DiagrammZeichnen(leinwand, TVektor{1, 2, 3}, TVektor{}, {}, {}, kasten); }), Ungueltig);
   std::array<uint8_t, DiagrammGroesse> bytes;
   bytes.fill(0xFF); // NaN limits with every override on, 255 marker lines, Zeichendicke -1 …
   TDiagrammEinstellungen r = DiagrammAusBytes(bytes);
-  r.Fit.Modell = 0;
+  r.Fit.Modell = Modellnr::Keins;
   r.Integrationen = 0;
   r.Zeichendicke = -128;
   r.KommastellenX = 1 << 30;
@@ -180,7 +180,7 @@ TEST(DiagrammZeichnen, UmformungenFehlerUndBeschaedigterDatensatz) {
 
 TEST(DiagrammZeichnen, GanzesDiagrammWieAufgezeichnet) {
   TDiagrammEinstellungen r{.Markierung = "Messung 1", .Verbinden = true, .Fehlerbalken = true,
-                           .Fit = {.Modell = 5, .DY = 0.5}, .AchseX = "Zeit", .AchseY = "Weg", .LinienAnzahl = 1,
+                           .Fit = {.Modell = Modellnr::Polynom, .DY = 0.5}, .AchseX = "Zeit", .AchseY = "Weg", .LinienAnzahl = 1,
                            .Tangente = true, .TangenteX = 2, .Formel = true, .KastenX = 0.5, .KastenY = 8};
   r.Linien[0] = {0, 2.5, "Mitte", true};
   std::ostringstream text;
@@ -196,13 +196,13 @@ TEST(DiagrammZeichnen, GanzesDiagrammWieAufgezeichnet) {
 TEST(DiagrammZeichnen, RohfitNurOhneUmformung) {
   const TVektor x = {1, 2, 3, 4, 5, 6}, y = {1, 3, 7, 8, 4, 2};
   const std::tuple<const char*, std::function<void(TDiagrammEinstellungen&)>, bool> faelle[] = {
-      {"Gerade", [](auto& r) { r.Fit.Modell = 1; }, true},
-      {"Gauss", [](auto& r) { r.Fit.Modell = 3; }, true},
-      {"ohne Fit", [](auto& r) { r.Fit.Modell = 0; }, false},
-      {"log x", [](auto& r) { r.Fit.Modell = 1; r.LogBasisX = 10; }, false},
-      {"Variation", [](auto& r) { r.Fit.Modell = 1; r.Variation = true; }, false},
-      {"integriert", [](auto& r) { r.Fit.Modell = 1; r.Integrationen = 1; }, false},
-      {"Ausreisser", [](auto& r) { r.Fit.Modell = 1; r.Fit.Ausreisser = true; r.Fit.Prozent = 50; }, false},
+      {"Gerade", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; }, true},
+      {"Gauss", [](auto& r) { r.Fit.Modell = Modellnr::Gauss; }, true},
+      {"ohne Fit", [](auto& r) { r.Fit.Modell = Modellnr::Keins; }, false},
+      {"log x", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; r.LogBasisX = 10; }, false},
+      {"Variation", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; r.Variation = true; }, false},
+      {"integriert", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; r.Integrationen = 1; }, false},
+      {"Ausreisser", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; r.Fit.Ausreisser = true; r.Fit.Prozent = 50; }, false},
   };
   for (const auto& [name, aendern, roh] : faelle) {
     const TDiagrammEinstellungen r = Schlicht(aendern);

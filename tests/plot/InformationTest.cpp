@@ -10,10 +10,10 @@
 
 namespace {
 
-const TDiagrammEinstellungen Einstellungen{.Fit = {.Modell = 1}, .Zahlformat = {4, 4, false}};
+const TDiagrammEinstellungen Einstellungen{.Fit = {.Modell = Modellnr::Gerade}, .Zahlformat = {4, 4, false}};
 
 // Model 1 is y = b + a·x.
-TFitErgebnis Gerade(double a, double b) { return {.Modell = 1, .Koeffizienten = {.Werte = {a, b}}}; }
+TFitErgebnis Gerade(double a, double b) { return {.Modell = Modellnr::Gerade, .Koeffizienten = {.Werte = {a, b}}}; }
 
 std::map<int, std::string> AlsTabelle(const TInfofuellung& f) { return {f.Texte.begin(), f.Texte.end()}; }
 
@@ -54,7 +54,7 @@ TEST(Infotexte, FuellenUndAbbrechen) {
 }
 
 TEST(Infotexte, NamenUndChiQuadratAusDenEinstellungen) {
-  const TDiagrammEinstellungen e{.Fit = {.Modell = 1, .DY = 0.5}, .AchseX = "Zeit", .Namen = {"t", "y", "z", ""},
+  const TDiagrammEinstellungen e{.Fit = {.Modell = Modellnr::Gerade, .DY = 0.5}, .AchseX = "Zeit", .Namen = {"t", "y", "z", ""},
                                  .Zahlformat = {4, 4, false}};
   const auto texte = AlsTabelle(Infotexte(TVektor{0, 1}, TVektor{1, 4}, Gerade(2, 0), e));
   // χ² = (1² + 2²) / 0,5².
