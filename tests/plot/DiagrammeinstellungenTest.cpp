@@ -2,11 +2,11 @@
 
 #include "core/Cp1252.h"
 
+#include "TestHilfen.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -50,11 +50,7 @@ TEST(Diagrammeinstellungen, HinUndZurueckUndGoldeneBytes) {
   EXPECT_EQ(DiagrammAusBytes(DiagrammBytes(voll)), voll);
   EXPECT_EQ(DiagrammAusBytes(DiagrammBytes(TDiagrammEinstellungen{})), TDiagrammEinstellungen{});
   const std::string text = Hex(DiagrammBytes(TDiagrammEinstellungen{})) + Hex(DiagrammBytes(voll));
-  const std::string pfad = std::string(QUARN_GOLDEN) + "/diagrammeinstellungen.hex";
-  if (std::getenv("QUARN_GOLDEN_NEU")) std::ofstream(pfad) << text;
-  std::stringstream gespeichert;
-  gespeichert << std::ifstream(pfad).rdbuf();
-  EXPECT_EQ(text, gespeichert.str()) << "regenerate with QUARN_GOLDEN_NEU=1 and review the diff";
+  EXPECT_EQ(text, Golden(QUARN_GOLDEN "/diagrammeinstellungen.hex", text));
 }
 
 // Residuals all above 0 still show the zero line; the tracer cross lies left of the points.
