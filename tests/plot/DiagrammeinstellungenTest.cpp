@@ -85,9 +85,8 @@ TEST(Diagrammeinstellungen, BeschaedigteDatenWerdenGelesen) {
   EXPECT_EQ(z.AchseY, "? €");
 }
 
-TEST(Cp1252, HinUndZurueck) {
-  EXPECT_EQ(Utf8AlsCp1252("Größe €"), "Gr\xF6\xDF" "e \x80");
-  EXPECT_EQ(Cp1252AlsUtf8("Gr\xF6\xDF" "e \x80"), "Größe €");
+// Umlauts and "€" go both ways in every record with texts; these are the bytes that do not.
+TEST(Cp1252, UngueltigesUtf8UndUndefinierteBytes) {
   EXPECT_EQ(Utf8AlsCp1252("\xFF\xC3"), "??");
   EXPECT_EQ(Cp1252AlsUtf8("\x81"), "\xC2\x81");
 }
