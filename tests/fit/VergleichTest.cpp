@@ -44,20 +44,21 @@ TEST(Modellvergleich, GeradeGewinntNachAICcUndPolierenVerbessertNur) {
 // The criteria from n, p and S, by hand: AIC = n·ln(S/n) + 2p, AICc = AIC + 2p(p+1)/(n-p-1),
 // BIC = n·ln(S/n) + p·ln n; defined only for n > p + 1.
 TEST(Modellvergleich, KriterienVonHand) {
-  struct TFall { std::size_t n; int p; long double s; bool vergleichbar; double aic, aicc, bic; };
+  struct TFall { std::size_t n; int p; long double s; bool vergleichbar; double streuung, aic, aicc, bic; };
   const double minusUnendlich = -std::numeric_limits<double>::infinity();
   const TFall faelle[] = {
-      {10, 2, 10, true, 4, 4 + 12.0 / 7, 2 * std::log(10.0)},
-      {4, 2, 2, true, 4 * std::log(0.5) + 4, 4 * std::log(0.5) + 4 + 12, 4 * std::log(0.5) + 2 * std::log(4.0)},
-      {3, 2, 2, false, 0, 0, 0},
-      {2, 2, 1, false, 0, 0, 0},
-      {5, 1, 0, true, minusUnendlich, minusUnendlich, minusUnendlich},
+      {10, 2, 10, true, 1.25, 4, 4 + 12.0 / 7, 2 * std::log(10.0)},
+      {4, 2, 2, true, 1, 4 * std::log(0.5) + 4, 4 * std::log(0.5) + 4 + 12, 4 * std::log(0.5) + 2 * std::log(4.0)},
+      {3, 2, 2, false, 0, 0, 0, 0},
+      {2, 2, 1, false, 0, 0, 0, 0},
+      {5, 1, 0, true, 0, minusUnendlich, minusUnendlich, minusUnendlich},
   };
   for (const TFall& f : faelle) {
     TBewertung b{.Fehler = {}, .Ergebnis = {}, .Anzahl = f.p, .Summe = f.s};
     Kriterien(b, f.n);
     EXPECT_EQ(b.Vergleichbar, f.vergleichbar) << f.n << " " << f.p;
     if (!f.vergleichbar) continue;
+    EXPECT_DOUBLE_EQ(b.Streuung, f.streuung) << f.n;
     EXPECT_DOUBLE_EQ(b.AIC, f.aic) << f.n;
     EXPECT_DOUBLE_EQ(b.AICc, f.aicc) << f.n;
     EXPECT_DOUBLE_EQ(b.BIC, f.bic) << f.n;
