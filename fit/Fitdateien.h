@@ -6,9 +6,6 @@
 
 #include <cstddef>
 
-inline constexpr std::size_t FitVorgabeGroesse = 144;
-inline constexpr std::size_t FitParameterGroesse = 16;
-
 template <class Weg, class Vorgabe> void FitVorgabeFelder(Weg w, Vorgabe& v) {
   w.Zahl(0, v.Modell);
   w.Bool(8, v.Ausreisser);
