@@ -82,14 +82,14 @@ void TFensterTest::NachDemNeustartWieder() {
     f.TrackBar1->setValue(-3);
     f.ComboBox1->setCurrentIndex(2);
     f.ComboBox1Change();
-    f.ComboBox3->setCurrentIndex(0);
+    f.ComboBox3->setCurrentIndex(2);
     QVERIFY(p.Schliessen());
   }
   p.Neustart();
   TForm4& f = p.a().Form4();
   QCOMPARE(Haken({f.CheckBox1, f.CheckBox3, f.CheckBox22, f.CheckBox11, f.CheckBox12, f.CheckBox21}), QStringLiteral("+++-+-"));
   QCOMPARE((QStringList{f.Edit1->text(), f.ComboBox1->currentText(), f.ComboBox3->currentText(), f.Label11->text()}),
-           (QStringList{"Zeit", "Gauss", "2", "y = d + a * exp(- (x - b)² / c)"}));
+           (QStringList{"Zeit", "Gauss", "10", "y = d + a * exp(- (x - b)² / c)"}));
   QCOMPARE(f.TrackBar1->value(), -3);
   QCOMPARE(f.CheckListBox1->count(), 4);
 }

@@ -158,6 +158,8 @@ void TFensterTest::FelderImDatensatz_data() {
   zeile("Variation", [](TForm4& f) { Klick(f.CheckBox12); }, [](auto& e) { return e.Variation; });
   zeile("Vertikale", [](TForm4& f) { Klick(f.CheckBox8); Tippen(f.Edit12, QStringLiteral("2")); },
         [](auto& e) { return e.LinienAnzahl == 1 && e.Linien[0].Wert == 2 && e.Linien[0].Text == "x"; });
+  zeile("Xmax", [](TForm4& f) { Klick(f.CheckBox7); Tippen(f.Edit9, QStringLiteral("2,5")); },
+        [](auto& e) { return e.XmaxAn && e.Xmax == 2.5; });
   zeile("Schritte", [](TForm4& f) { Tippen(f.Edit16, QStringLiteral("7")); }, [](auto& e) { return e.FitParameter.MaxSchritte == 7; });
 }
 

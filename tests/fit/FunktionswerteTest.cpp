@@ -30,9 +30,9 @@ TEST(Wertetabelle, AnzahlSchrittUndSpalteEins) {
   }
   // From column 1.
   const TStringListe spalte1 = {"1", "2", "3", "5"};
-  const TWertetabelle t = Wertetabelle(Auftrag(E, "4", 2, 4), spalte1);
+  const TWertetabelle t = Wertetabelle(Auftrag(E, "4", 2, 3), spalte1);
   EXPECT_EQ(t.Ersetzt, (std::array<bool, 4>{false, true, true, true}));
-  // y of every line; x and y of the lines with x in [2, 4].
+  // y of every line; x and y of the lines with x in [2, 3], both ends included.
   EXPECT_EQ(t.Spalten, (std::array<TStringListe, 4>{{{}, {"2", "3", "4", "6"}, {"2", "3"}, {"3", "4"}}}));
   EXPECT_EQ(Wertetabelle(Auftrag(E, "99", 2, 4), spalte1).Spalten[1].size(), 4u);
   EXPECT_TRUE(Wertetabelle(Auftrag(E, "-3"), spalte1).Spalten[1].empty());

@@ -114,6 +114,7 @@ TEST(DiagrammZeichnen, Szenen) {
       // Outside [Xmin, Xmax]: neither line nor text. A damaged record with 200 lines draws the
       // three there are.
       {"Linie außerhalb", linien(99, 2, 1), x4, y4, {}, {}, {}, {"Text 303 363 x"}, {}},
+      {"Linie am Rand", linien(0, 1, 0), x4, y4, {}, {}, {"Text 117 363 x"}, {}, {}},
       {"200 Linien", linien(99, 200, 0), x4, y4, {}, {}, {}, {}, {{"Text 40 104 y", 1}}},
       {"nicht endlich", {.Fehlerbalken = true, .Fit = {.DY = 1}}, {nan, 1, inf, 1e308}, {1, nan, -inf, 2}, {}, {}, {},
        {}, {{"Rechteck", 4}}},
