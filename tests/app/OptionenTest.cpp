@@ -37,8 +37,6 @@ void TFensterTest::MuellInDerDateiGibtVorgaben() {
       "Fortgeschritten=0\n", "[optionen]\n fortgeschritten = 0 \n",
   };
   const bool fortgeschritten[] = {true, true, true, false};
-  TTestprogramm hex({{QStringLiteral("Quarn.ini"), "[Optionen]\nLetzte Daten laden=0x10\n"}});
-  QVERIFY(hex.a().Form7().CheckBox3->isChecked());
   for (int i = 0; i < 4; ++i) {
     TTestprogramm p({{QStringLiteral("Quarn.ini"), muell[i]}});
     const TForm7& o = p.a().Form7();

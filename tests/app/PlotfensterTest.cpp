@@ -191,7 +191,6 @@ void TFensterTest::FarbeSpeichernUndKopieren() {
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
   QCOMPARE(p.dialoge.Fragen.value(0).filter, QStringLiteral("JPEG (*.jpg)"));
   QVERIFY(p.Lesen(QStringLiteral("bild.jpg")).startsWith("\xFF\xD8\xFF"));
-  QCOMPARE(QImage(p.Pfad(QStringLiteral("bild.jpg"))).size(), QSize(697, 409));
   Klick(f.CheckBox15);
   p.dialoge.Namen << p.Pfad(QStringLiteral("bild.jpg"));
   QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);

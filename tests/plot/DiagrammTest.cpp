@@ -75,7 +75,6 @@ TEST(DiagrammZeichnen, Szenen) {
       // Round steps without the grid option: ticks, but no dotted grid lines.
       {"ohne Gitter", {.Zusatz = ZusatzGleichmaessig}, {0, 3}, {1, 7}, {}, {}, {"Text 662 349 3,000"}, {"Stift 000000 1 dot"}, {}},
       {"Dicke -5", dicke(-5), {1}, {1}, {}, {}, {"Rechteck 34 363 47 376"}, {}, {}},
-      {"Dicke 0", dicke(0), {1}, {1}, {}, {}, {"Rechteck 36 365 45 374"}, {}, {}},
       {"Dicke 5", dicke(5), {1}, {1}, {}, {}, {"Rechteck 38 367 43 372"}, {}, {}},
       // Point (10, 10) at (677, 20): half-width 0,5·2 = 1 in y, 349 pixels per 10. dX = 0: no
       // horizontal bars.
@@ -146,10 +145,6 @@ TEST(DiagrammZeichnen, HintergrundSortierungUndGrenzen) {
   std::iota(x.begin(), x.end(), 0.0);
   for (std::size_t i = 0; i < x.size(); ++i) y[i] = std::sin(x[i] * 0.001);
   EXPECT_EQ(Zeichnen(x, y, Schlicht()).a.Xmax, 999999);
-  // The background first.
-  const TAufrufe a = Zeichnen({2}, {3}, {}).aufrufe;
-  ASSERT_GE(a.size(), 3u);
-  EXPECT_EQ(TAufrufe(a.begin(), a.begin() + 3), (TAufrufe{"Pinsel FFFFFF", "Fuellen 0 0 697 409", "Stift 000000 1 solid"}));
 }
 
 TEST(DiagrammZeichnen, UmformungenFehlerUndBeschaedigterDatensatz) {
@@ -190,7 +185,6 @@ TEST(DiagrammZeichnen, RohfitNurOhneUmformung) {
   const TVektor x = {1, 2, 3, 4, 5, 6}, y = {1, 3, 7, 8, 4, 2};
   const std::tuple<const char*, std::function<void(TDiagrammEinstellungen&)>, bool> faelle[] = {
       {"Gerade", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; }, true},
-      {"Gauss", [](auto& r) { r.Fit.Modell = Modellnr::Gauss; }, true},
       {"ohne Fit", [](auto& r) { r.Fit.Modell = Modellnr::Keins; }, false},
       {"log x", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; r.LogBasisX = 10; }, false},
       {"Variation", [](auto& r) { r.Fit.Modell = Modellnr::Gerade; r.Variation = true; }, false},

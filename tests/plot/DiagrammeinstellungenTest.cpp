@@ -79,7 +79,6 @@ TEST(Diagrammeinstellungen, BeschaedigteDatenWerdenGelesen) {
   lang.AchseX = std::string(300, 'a');
   lang.AchseY = "Ω €";
   const auto bytes = DiagrammBytes(lang);
-  EXPECT_EQ(bytes[432], 255);
   const TDiagrammEinstellungen z = DiagrammAusBytes(bytes);
   EXPECT_EQ(z.AchseX, std::string(255, 'a'));
   EXPECT_EQ(z.AchseY, "? €");
