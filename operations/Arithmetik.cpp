@@ -12,7 +12,8 @@ void Addieren(TSpaltenModell& m, const TOperation& op, const TVektor& x, const T
     JedeZeile(m.Spalte(1), m.Schreiben(3), [&](Extended v) { return v + op.Wert; });
     return;
   }
-  // Sum and difference stay in extended precision up to the text, like every result of the line operations.
+  // Sum and difference stay in extended precision up to the text, like every result of the
+  // line operations.
   TStringListe& spalte3 = m.Schreiben(3);
   TStringListe& spalte4 = m.Schreiben(4);
   const std::size_t n = std::min(x.size(), y.size());
