@@ -13,8 +13,9 @@ void ModelleEintragen(QComboBox& liste) {
 
 uint8_t GewaehltesModell(const QComboBox& liste) {
   const int position = liste.currentIndex();
-  return position >= 0 && position < Modellanzahl ? static_cast<uint8_t>(position + Modellnr::Gerade)
-                                                   : static_cast<uint8_t>(Modellnr::Keins);
+  return position >= 0 && position < Modellanzahl
+             ? static_cast<uint8_t>(position + Modellnr::Gerade)
+             : static_cast<uint8_t>(Modellnr::Keins);
 }
 
 void ModellAnzeigen(QComboBox& liste, uint8_t modell) {

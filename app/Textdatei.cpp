@@ -55,7 +55,9 @@ QString Dateimeldung(const QString& pfad, const QString& zustand) {
   return QStringLiteral("Datei ") + pfad + QLatin1Char(' ') + zustand;
 }
 
-void Dateifehler(const QString& pfad, const QString& zustand) { throw TEAFehler(Dateimeldung(pfad, zustand).toStdString()); }
+void Dateifehler(const QString& pfad, const QString& zustand) {
+  throw TEAFehler(Dateimeldung(pfad, zustand).toStdString());
+}
 
 QString TextLaden(const QString& pfad, qint64 maxBytes, qint64 maxZeilen) {
   const QFileInfo info(pfad);
@@ -64,14 +66,16 @@ QString TextLaden(const QString& pfad, qint64 maxBytes, qint64 maxZeilen) {
   // Pipes and devices have no size to check and may never end.
   if (!info.isFile()) throw TEAFehler((pfad + " ist keine gewöhnliche Datei").toStdString());
   if (info.size() > maxBytes)
-    Dateifehler(pfad, "ist zu groß zum Laden (höchstens " + QString::number(maxBytes / (1024 * 1024)) + " MB)");
+    Dateifehler(pfad, "ist zu groß zum Laden (höchstens " +
+                          QString::number(maxBytes / (1024 * 1024)) + " MB)");
   QFile datei(pfad);
   if (!datei.open(QIODevice::ReadOnly))
     Dateifehler(pfad, QStringLiteral("kann nicht gelesen werden"));
   const QByteArray bytes = datei.readAll();
   if (bytes.contains('\0')) throw TEAFehler((pfad + " ist keine Textdatei").toStdString());
   if (std::max(bytes.count('\n'), bytes.count('\r')) > maxZeilen)
-    Dateifehler(pfad, "hat zu viele Zeilen zum Laden (höchstens " + QString::number(maxZeilen) + ")");
+    Dateifehler(pfad,
+                "hat zu viele Zeilen zum Laden (höchstens " + QString::number(maxZeilen) + ")");
   return TextDekodieren(bytes);
 }
 

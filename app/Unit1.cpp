@@ -131,7 +131,8 @@ void TForm1::OperationAnwenden(const TOperation& op, TSpaltenModell modell) {
     for (int k = 1; k <= 4; ++k)
       if (modell.Geaendert[k - 1]) ZeilenSetzen(k, modell.Spalte(k));
   }
-  for (const std::string& meldung : modell.Meldungen) anwendung_.Meldungen().Zeigen(AusUtf8(meldung));
+  for (const std::string& meldung : modell.Meldungen)
+    anwendung_.Meldungen().Zeigen(AusUtf8(meldung));
   if (fehler) std::rethrow_exception(fehler);
 }
 

@@ -18,7 +18,9 @@
 
 namespace {
 
-QString Zahl(double v) { return AusUtf8(ZahlAlsText(v)); }
+QString Zahl(double v) {
+  return AusUtf8(ZahlAlsText(v));
+}
 
 // The list position of a stored logarithm base, or -1 for none of the list's bases.
 int BasisPosition(double basis) {

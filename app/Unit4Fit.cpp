@@ -75,7 +75,8 @@ QGroupBox* TForm4::FitAufbauen() {
   Edit18 = Feld(QStringLiteral("0,0"), g);
   Edit19 = Feld(QStringLiteral("0,0"), g);
   ComboBox2 = new QComboBox(g);
-  for (uint8_t art = Fehlermodus::Absolut; art < Fehlermodusanzahl; ++art) ComboBox2->addItem(AusUtf8(Fehlerarten(art)));
+  for (uint8_t art = Fehlermodus::Absolut; art < Fehlermodusanzahl; ++art)
+    ComboBox2->addItem(AusUtf8(Fehlerarten(art)));
   ComboBox2->setCurrentIndex(0);
   auto* r = new QGridLayout(g);
   r->addWidget(CheckBox3, 0, 0);
@@ -144,7 +145,8 @@ void TForm4::CheckBox3Click() {
 }
 
 void TForm4::ComboBox1Change() {
-  einstellungen_.Fit.Modell = CheckBox3->isChecked() ? GewaehltesModell(*ComboBox1) : static_cast<uint8_t>(Modellnr::Keins);
+  einstellungen_.Fit.Modell =
+      CheckBox3->isChecked() ? GewaehltesModell(*ComboBox1) : static_cast<uint8_t>(Modellnr::Keins);
   Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   {
     const QSignalBlocker still(CheckListBox1);
@@ -224,7 +226,9 @@ std::pair<TVektor, TVektor> TForm4::Datenpaare() const {
   return {x, y};
 }
 
-void TForm4::startwerteeinfuellen(const TKoeffizienten& k) { KoeffizientenEintragen(StringGrid1, k.Werte, MaxKoeffizienten); }
+void TForm4::startwerteeinfuellen(const TKoeffizienten& k) {
+  KoeffizientenEintragen(StringGrid1, k.Werte, MaxKoeffizienten);
+}
 
 void TForm4::SpeedButton7Click() {
   const auto [x, y] = Datenpaare();

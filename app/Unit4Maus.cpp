@@ -56,7 +56,8 @@ void TForm4::MausBewegung(int x, int y) {
     return;
   }
   const TZahlformat format = einstellungen_.Zahlformat;
-  Label13->setText(AusUtf8(einstellungen_.Namen.X + " = " + ZahlFormatiert(w->x, format)) + QLatin1Char('\n') +
+  Label13->setText(AusUtf8(einstellungen_.Namen.X + " = " + ZahlFormatiert(w->x, format)) +
+                   QLatin1Char('\n') +
                    AusUtf8(einstellungen_.Namen.Y + " = " + ZahlFormatiert(w->y, format)));
   Label13->adjustSize();
   Label13->move(x + 25, y + 25);

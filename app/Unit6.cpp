@@ -31,7 +31,6 @@ static_assert(MeisteWerte == MeisteZeilen);
 
 namespace {
 
-
 const TNamen FunktionsNamen{"x", "f(x)", "", ""};
 
 } // namespace

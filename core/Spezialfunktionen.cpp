@@ -93,4 +93,6 @@ double Funktion(uint8_t art, int8_t modus, double x) {
   }
 }
 
-double Gamma(double z) { return Funktion(Funktionsart::Gamma, 0, z); }
+double Gamma(double z) {
+  return Funktion(Funktionsart::Gamma, 0, z);
+}

@@ -37,9 +37,11 @@ namespace {
 // not be a 32-bit integer (non-finite or far-away values).
 int32_t Pixel(const TAchsenmass& m, double v) {
   if (m.Max == m.Min) return m.Anfang;
-  const Extended s = RundeNaechste((static_cast<Extended>(v) - m.Min) * m.Feld / (static_cast<Extended>(m.Max) - m.Min));
+  const Extended s = RundeNaechste((static_cast<Extended>(v) - m.Min) * m.Feld /
+                                   (static_cast<Extended>(m.Max) - m.Min));
   const Extended p = m.Anfang + m.Richtung * s;
-  if (!(p >= std::numeric_limits<int32_t>::min() && p <= std::numeric_limits<int32_t>::max())) return m.Anfang;
+  if (!(p >= std::numeric_limits<int32_t>::min() && p <= std::numeric_limits<int32_t>::max()))
+    return m.Anfang;
   return static_cast<int32_t>(RundeGanz(p));
 }
 

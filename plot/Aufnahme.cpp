@@ -79,7 +79,8 @@ TDiagrammEinstellungen Diagrammaufnahme(const TPlotfelder& f, const TDiagrammEin
   e.Ymax = Zahl(f.Ymax, 0);
   e.LinienAnzahl = 0;
   if (f.Vertikale) Linie(e, Linienart::Vertikal, f.VertikaleWert, f.VertikaleText, f.Schnitt);
-  if (f.Horizontale) Linie(e, Linienart::Horizontal, f.HorizontaleWert, f.HorizontaleText, f.Schnitt);
+  if (f.Horizontale)
+    Linie(e, Linienart::Horizontal, f.HorizontaleWert, f.HorizontaleText, f.Schnitt);
   e.Zahlformat = TZahlformat{Stellenfeld(f.Stellen), Stellenfeld(f.KommastellenFit), false};
   e.FitParameter = TFitParameter{10, GanzzahlAusText(f.Schritte, 100), 1e-9};
   e.Tangente = f.Tangente;

@@ -26,18 +26,20 @@ struct TAchsenlage {
   }
   // A label centred on its pixel along the axis; an x label sits tiefer pixels lower.
   void Beschriften(TLeinwand& l, int32_t pixel, const std::string& s, int tiefer) const {
-    if (achse == TAchse::X) l.TextAus(pixel - l.TextBreite(s) / 2, text + tiefer, s);
-    else l.TextAus(text, pixel - l.TextHoehe(s) / 2, s);
+    if (achse == TAchse::X)
+      l.TextAus(pixel - l.TextBreite(s) / 2, text + tiefer, s);
+    else
+      l.TextAus(text, pixel - l.TextHoehe(s) / 2, s);
   }
 };
 
 TAchsenlage Achsenlage(const TAbbildung& a, const TDiagrammEinstellungen& r, TAchse achse) {
   const int xTextOben = a.Hoehe - a.RandLinks / 2, yStrichX = a.RandLinks / 2 + a.RandLinks / 3;
   if (achse == TAchse::X)
-    return {achse, Achsenmass(a, achse), xTextOben, xTextOben + 4, xTextOben - 8, xTextOben - 4, a.RandOben,
-            r.KommastellenX};
-  return {achse, Achsenmass(a, achse), a.RandLinks / 3, yStrichX - 4, yStrichX + 5, yStrichX, a.Breite - a.RandOben,
-          r.KommastellenY};
+    return {achse,         Achsenmass(a, achse), xTextOben,  xTextOben + 4,
+            xTextOben - 8, xTextOben - 4,        a.RandOben, r.KommastellenX};
+  return {achse,    Achsenmass(a, achse),  a.RandLinks / 3, yStrichX - 4, yStrichX + 5,
+          yStrichX, a.Breite - a.RandOben, r.KommastellenY};
 }
 
 void Strecke(TLeinwand& l, TPixel von, TPixel bis) {
@@ -51,7 +53,8 @@ TZahlformat Achsenformat(TZahlformat f, int32_t kommastellen) {
 }
 
 // A tick with its label, and the dotted grid line across the plot area when asked.
-void Strich(TLeinwand& l, const TAchsenlage& lage, const TDiagrammEinstellungen& r, const TSkalenstrich& s) {
+void Strich(TLeinwand& l, const TAchsenlage& lage, const TDiagrammEinstellungen& r,
+            const TSkalenstrich& s) {
   Strecke(l, lage.Punkt(s.Pixel, lage.strichVon), lage.Punkt(s.Pixel, lage.strichBis));
   if (r.Zusatz & ZusatzGitter) {
     const TStift stift = l.Stift();
@@ -60,7 +63,8 @@ void Strich(TLeinwand& l, const TAchsenlage& lage, const TDiagrammEinstellungen&
     l.LinieZu(ende.x, ende.y);
     l.Stift(stift.Farbe, stift.Breite, TStiftstil::Durchgezogen);
   }
-  lage.Beschriften(l, s.Pixel, ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, lage.kommastellen)), 0);
+  lage.Beschriften(l, s.Pixel,
+                   ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, lage.kommastellen)), 0);
 }
 
 // The pixel offset of a marker line; false when infinite axis limits leave it undefined.
@@ -96,7 +100,8 @@ std::vector<TLinie> Linienliste(const TDiagrammEinstellungen& r, const TFitErgeb
     TLinie schnitt;
     schnitt.Art = vertikal ? Linienart::Horizontal : Linienart::Vertikal;
     schnitt.Wert = vertikal ? ModellWert(*fit, l.Wert) : Umkehrwert(*fit, l.Wert);
-    schnitt.Text = (vertikal ? r.Namen.Y : r.Namen.X) + " = " + ZahlFormatiert(schnitt.Wert, r.Zahlformat);
+    schnitt.Text =
+        (vertikal ? r.Namen.Y : r.Namen.X) + " = " + ZahlFormatiert(schnitt.Wert, r.Zahlformat);
     linien.push_back(schnitt);
   }
   return linien;
@@ -123,8 +128,10 @@ void Skalen(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) 
   const auto xs = Striche(a, TAchse::X, gleichmaessig), ys = Striche(a, TAchse::Y, gleichmaessig);
   // The round-step scheme draws all x ticks, then all y ticks; the fixed one pairs them.
   if (gleichmaessig) {
-    for (const TSkalenstrich& s : xs) Strich(l, x, r, s);
-    for (const TSkalenstrich& s : ys) Strich(l, y, r, s);
+    for (const TSkalenstrich& s : xs)
+      Strich(l, x, r, s);
+    for (const TSkalenstrich& s : ys)
+      Strich(l, y, r, s);
     return;
   }
   for (std::size_t i = 0; i < xs.size(); ++i) {
@@ -133,13 +140,16 @@ void Skalen(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r) 
   }
 }
 
-void Markierungslinien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TFitErgebnis* fit) {
+void Markierungslinien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r,
+                       const TFitErgebnis* fit) {
   const std::vector<TLinie> linien = Linienliste(r, fit);
   if (linien.empty()) return;
   const TAchsenlage x = Achsenlage(a, r, TAchse::X), y = Achsenlage(a, r, TAchse::Y);
   const TStift stift = l.Stift();
   l.Stift(stift.Farbe, stift.Breite, TStiftstil::Gestrichelt);
   for (const TLinie& linie : linien)
-    if (linie.Art == Linienart::Vertikal) Markierungslinie(l, x, linie);
-    else if (linie.Art == Linienart::Horizontal) Markierungslinie(l, y, linie);
+    if (linie.Art == Linienart::Vertikal)
+      Markierungslinie(l, x, linie);
+    else if (linie.Art == Linienart::Horizontal)
+      Markierungslinie(l, y, linie);
 }

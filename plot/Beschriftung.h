@@ -9,4 +9,5 @@
 void Titel(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r);
 void Skalen(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r);
 // fit: the drawing's fit, or nullptr without one (then no line is cut with the curve).
-void Markierungslinien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r, const TFitErgebnis* fit);
+void Markierungslinien(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstellungen& r,
+                       const TFitErgebnis* fit);

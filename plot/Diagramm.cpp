@@ -125,7 +125,8 @@ bool Fitueberlagerung(TLeinwand& l, const TAbbildung& a, const TDiagrammEinstell
     const TFitErgebnis t = TangenteBilden(d.e, r.TangenteX);
     KurveZeichnen(l, a, t);
     if (r.Formel) {
-      const std::string text = FormelMitWerten(t.Koeffizienten, Modellnr::Gerade, TNamen{"x", "y", "", ""}, r.Zahlformat);
+      const std::string text = FormelMitWerten(t.Koeffizienten, Modellnr::Gerade,
+                                               TNamen{"x", "y", "", ""}, r.Zahlformat);
       unten(text, a.RandLinks / 7 + l.TextHoehe(text) + 4);
     }
   }
@@ -172,8 +173,8 @@ TAbbildung DiagrammZeichnen(TLeinwand& l, std::span<const double> x, std::span<c
   if (r.Integrationen != 0) Integrieren(d.x, d.y, r.Integrationen);
   if (a.Feldbreite <= 0 || a.Feldhoehe <= 0) return a;
   Umformen(d, r);
-  const bool roh = r.Integrationen == 0 && !Logarithmisch(r.LogBasisX) && !Logarithmisch(r.LogBasisY) && !r.Variation &&
-                   !r.Fit.Ausreisser;
+  const bool roh = r.Integrationen == 0 && !Logarithmisch(r.LogBasisX) &&
+                   !Logarithmisch(r.LogBasisY) && !r.Variation && !r.Fit.Ausreisser;
   Anpassen(d, r);
   if (fit && d.fit) *fit = TGezeichneterFit{d.e, roh};
   Achsengrenzen(a, d.x, d.y, TGrenzen{r.XminAn, r.XmaxAn, r.YminAn, r.YmaxAn, r.Xmin, r.Xmax, r.Ymin, r.Ymax});

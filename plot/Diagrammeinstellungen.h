@@ -70,7 +70,9 @@ struct TDiagrammEinstellungen {
 };
 
 // Whether a logarithm base of the record switches the logarithm on; off is stored as 0 or -1.
-inline bool Logarithmisch(double basis) { return basis > 1e-18; }
+inline bool Logarithmisch(double basis) {
+  return basis > 1e-18;
+}
 
 inline constexpr std::size_t DiagrammGroesse = 2952;
 
