@@ -1,6 +1,7 @@
 #include "Koeffizientenraster.h"
 
 #include "Steuerelemente.h"
+#include "Textdatei.h"
 
 #include "core/Zahltext.h"
 
@@ -36,6 +37,6 @@ QTableWidget* Koeffizientenraster(QWidget* eltern, int sichtbar) {
 void KoeffizientenEintragen(QTableWidget* raster, const std::array<double, 8>& werte, int anzahl) {
   const QSignalBlocker still(raster);
   for (int i = 0; i < anzahl && i < 8; ++i)
-    raster->item(i + 1, 1)->setText(QString::fromStdString(ZahlAlsText(werte[static_cast<std::size_t>(i)])));
+    raster->item(i + 1, 1)->setText(AusUtf8(ZahlAlsText(werte[static_cast<std::size_t>(i)])));
   raster->viewport()->update();
 }

@@ -1,13 +1,9 @@
 #include "MalerLeinwand.h"
 
+#include "Textdatei.h"
+
 #include <QFontMetrics>
 #include <QPen>
-
-namespace {
-
-QString AlsQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-} // namespace
 
 QRgb Farbwert(uint32_t farbe) { return qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF); }
 
@@ -17,7 +13,7 @@ TMalerLeinwand::TMalerLeinwand(QPaintDevice& geraet, int breite, int hoehe)
 }
 
 void TMalerLeinwand::SchriftGeaendert() {
-  schrift_ = QFont(AlsQString(Schriftname()));
+  schrift_ = QFont(AusUtf8(Schriftname()));
   schrift_.setPointSize(Schriftgroesse() > 0 ? Schriftgroesse() : 8);
   schrift_.setStyleStrategy(QFont::NoAntialias);
 }
@@ -57,10 +53,10 @@ void TMalerLeinwand::Text(int x, int y, const std::string& text, bool gedreht) {
   maler_.translate(x, y);
   if (gedreht) maler_.rotate(-90);
   const QFontMetrics masse(schrift_, &geraet_);
-  const QRect feld(0, 0, masse.horizontalAdvance(AlsQString(text)), masse.height());
+  const QRect feld(0, 0, masse.horizontalAdvance(AusUtf8(text)), masse.height());
   maler_.fillRect(feld, QColor(Farbwert(Pinsel())));
   maler_.setPen(QColor(Qt::black));
-  maler_.drawText(feld, Qt::AlignLeft | Qt::AlignTop, AlsQString(text));
+  maler_.drawText(feld, Qt::AlignLeft | Qt::AlignTop, AusUtf8(text));
   maler_.restore();
 }
 
@@ -68,7 +64,7 @@ void TMalerLeinwand::TextAus(int x, int y, const std::string& text) { Text(x, y,
 void TMalerLeinwand::TextAusGedreht(int x, int y, const std::string& text) { Text(x, y, text, true); }
 
 int TMalerLeinwand::TextBreite(const std::string& text) {
-  return QFontMetrics(schrift_, &geraet_).horizontalAdvance(AlsQString(text));
+  return QFontMetrics(schrift_, &geraet_).horizontalAdvance(AusUtf8(text));
 }
 
 int TMalerLeinwand::TextHoehe(const std::string&) { return QFontMetrics(schrift_, &geraet_).height(); }

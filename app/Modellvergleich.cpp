@@ -51,16 +51,16 @@ QString Kurz(double v) {
   return deutsch.toString(v, 'g', 7);
 }
 
-QString Voll(double v) { return QString::fromStdString(ZahlAlsText(v)); }
+QString Voll(double v) { return AusUtf8(ZahlAlsText(v)); }
 
 constexpr double Keine = std::numeric_limits<double>::max();
 
 // The explanation under the table for one row: the coefficients with their standard errors,
 // or why there are none.
 QString Erklaerung(const TBewertung& b, std::size_t n) {
-  const QString name = QString::fromStdString(std::string(Modellnamen(b.Modell)));
+  const QString name = AusUtf8(Modellnamen(b.Modell));
   if (!b.Fehler.empty())
-    return name + QStringLiteral(": Der Fit ist gescheitert (") + QString::fromStdString(b.Fehler) + QStringLiteral(").");
+    return name + QStringLiteral(": Der Fit ist gescheitert (") + AusUtf8(b.Fehler) + QStringLiteral(").");
   QString text = name + QStringLiteral(", S = ") + Voll(static_cast<double>(b.Summe)) + QLatin1Char('\n');
   const bool mitFehlern = !b.Singulaer && n > static_cast<std::size_t>(b.Anzahl);
   if (!mitFehlern)
@@ -229,8 +229,8 @@ void TModellvergleich::Zeigen() {
     const auto setzen = [&](TSpalte spalte, const QString& text, double schluessel) {
       Tabelle->setItem(zeile, spalte, new TZahlzelle(text, schluessel));
     };
-    setzen(Name, QString::fromStdString(std::string(Modellnamen(b.Modell))), b.Modell);
-    setzen(Ausgang, !b.Fehler.empty() ? QString::fromStdString(b.Fehler)
+    setzen(Name, AusUtf8(Modellnamen(b.Modell)), b.Modell);
+    setzen(Ausgang, !b.Fehler.empty() ? AusUtf8(b.Fehler)
                     : b.Vergleichbar  ? QStringLiteral("angepasst")
                                       : QStringLiteral("nicht vergleichbar (n ≤ p + 1)"),
            b.Fehler.empty() ? 0 : 1);
@@ -292,7 +292,7 @@ void TModellvergleich::SpeichernKnopfClick() {
   const QString pfad = anwendung_.Dialoge().Speichername(QStringLiteral("Modellvergleich speichern"),
                                                          QStringLiteral("CSV-Tabelle (*.csv)"), QStringLiteral("csv"));
   if (pfad.isEmpty()) return;
-  TextSpeichern(pfad, QString::fromStdString(Vergleichstabelle(liste_)));
+  TextSpeichern(pfad, AusUtf8(Vergleichstabelle(liste_)));
 }
 
 void TModellvergleich::closeEvent(QCloseEvent* ereignis) {

@@ -31,11 +31,6 @@
 #include <cmath>
 #include <numbers>
 
-namespace {
-
-
-} // namespace
-
 void TForm1::FormCreate() {
   Einrichten();
   Bewacht(anwendung_.Meldungen(), [&] { anwendung_.Datenordner(); });
@@ -142,7 +137,7 @@ void TForm1::BitBtn1Click() {
   if (!Edit1->text().isEmpty()) {
     std::string text = Edit1->text().toStdString();
     ZeichenErsetzen(text, '.', ',');
-    Edit1->setText(QString::fromStdString(text));
+    Edit1->setText(AusUtf8(text));
     wert = ZahlAusText(text, 0);
   }
   TOperation op;
@@ -211,8 +206,8 @@ void TForm1::Button10Click() {
   plot.Plotten();
 }
 
-void TForm1::Button12Click() { Edit1->setText(QString::fromStdString(ZahlAlsText(std::numbers::pi))); }
-void TForm1::Button13Click() { Edit1->setText(QString::fromStdString(ZahlAlsText(std::exp(1.0L)))); }
+void TForm1::Button12Click() { Edit1->setText(AusUtf8(ZahlAlsText(std::numbers::pi))); }
+void TForm1::Button13Click() { Edit1->setText(AusUtf8(ZahlAlsText(std::exp(1.0L)))); }
 
 void TForm1::Button17Click() {
   QRandomGenerator zufall(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -227,8 +222,8 @@ void TForm1::Button17Click() {
   const int w2 = r(100) + a2 + 10;
   QStringList spalte1, spalte2;
   for (int i = 0; i < n; ++i) {
-    spalte1 << QString::fromStdString(ZahlAlsText(r(w1) + a1 + zufall.generateDouble()));
-    spalte2 << QString::fromStdString(ZahlAlsText(r(w2) + a2 + zufall.generateDouble()));
+    spalte1 << AusUtf8(ZahlAlsText(r(w1) + a1 + zufall.generateDouble()));
+    spalte2 << AusUtf8(ZahlAlsText(r(w2) + a2 + zufall.generateDouble()));
   }
   Memo1->setPlainText(spalte1.join(QLatin1Char('\n')));
   Memo2->setPlainText(spalte2.join(QLatin1Char('\n')));

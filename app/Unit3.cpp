@@ -18,11 +18,6 @@
 #include <QListWidget>
 #include <QScrollBar>
 
-namespace {
-
-
-} // namespace
-
 TForm3::TForm3(TAnwendung& anwendung) : anwendung_(anwendung), bild_(129, 121, QImage::Format_RGB32) {
   setWindowTitle(QStringLiteral("Erklärung zu den Operationen"));
   ListBox1 = new QListWidget(this);

@@ -147,7 +147,7 @@ void TForm4::CheckBox3Click() {
 void TForm4::ComboBox1Change() {
   einstellungen_.Fit.Modell =
       CheckBox3->isChecked() ? GewaehltesModell(*ComboBox1) : static_cast<uint8_t>(Modellnr::Keins);
-  Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
+  Label11->setText(AusUtf8(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   {
     const QSignalBlocker still(CheckListBox1);
     CheckListBox1->clear();

@@ -27,11 +27,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-
-} // namespace
-
 void TForm4::MausVerbinden() {
   TMeldungen& m = anwendung_.Meldungen();
   for (QLineEdit* grenze : {Edit6, Edit7, Edit8, Edit9}) Verbinde(m, grenze, &QLineEdit::textChanged, this, &TForm4::Plotten);

@@ -5,6 +5,7 @@
 #include "Bildexport.h"
 #include "Dialoge.h"
 #include "QtLeinwand.h"
+#include "Textdatei.h"
 #include "Unit1.h"
 #include "Unit5.h"
 #include "Unit7.h"
@@ -200,7 +201,7 @@ void TForm4::PlotAnzeigen() {
   TPlotdaten d;
   Aufnehmen(d);
   const TVektor &x = d.x, &y = d.y, &dx = d.dx, &dy = d.dy;
-  Label11->setText(QString::fromStdString(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
+  Label11->setText(AusUtf8(Formeltext(einstellungen_.Fit.Modell, einstellungen_.Namen)));
   TQtLeinwand leinwand(bild_);
   std::optional<TGezeichneterFit> gezeichnet;
   abbildung_ = DiagrammZeichnen(leinwand, x, y, dx, dy, einstellungen_, &gezeichnet);
@@ -208,7 +209,7 @@ void TForm4::PlotAnzeigen() {
   fit_ = gezeichnet && gezeichnet->Roh ? gezeichnet->Ergebnis : Fit(x, y, einstellungen_.Fit, einstellungen_.FitParameter);
   anwendung_.Form5().INfoeinfuellen(x, y, fit_, einstellungen_);
   const auto dauer = uhr_.elapsed();
-  Label12->setText(QString::fromStdString(ZeitAlsText(static_cast<uint32_t>(std::max<qint64>(dauer, 0)))));
+  Label12->setText(AusUtf8(ZeitAlsText(static_cast<uint32_t>(std::max<qint64>(dauer, 0)))));
   Label12->repaint();
 }
 

@@ -89,7 +89,7 @@ void TForm5::INfoeinfuellen(std::span<const double> x, std::span<const double> y
   Label30->hide();
   const TInfofuellung fuellung = Infotexte(x, y, fit, einstellungen);
   for (const auto& [nummer, text] : fuellung.Texte)
-    labels_[static_cast<std::size_t>(nummer)]->setText(QString::fromStdString(text));
+    labels_[static_cast<std::size_t>(nummer)]->setText(AusUtf8(text));
   Label30->setVisible(fuellung.Abgebrochen);
 }
 

@@ -30,13 +30,13 @@ uint8_t Bestes(std::span<const double> x, std::span<const double> y, const TFitP
   // The choice runs in model order over the collected sums, so it does not depend on the threads.
   std::array<std::optional<long double>, Modellanzahl> summen;
   FuerJedesModell(std::min(x.size(), y.size()), [&](uint8_t modell) {
-    summen[static_cast<std::size_t>(modell - 1)] = Modellsumme(x, y, modell, parameter);
+    summen[static_cast<std::size_t>(modell - Modellnr::Gerade)] = Modellsumme(x, y, modell, parameter);
   });
-  uint8_t bestes = 0;
+  uint8_t bestes = Modellnr::Keins;
   long double kleinste = 0;
   for (uint8_t modell = Modellnr::Gerade; modell <= Modellanzahl; ++modell) {
-    const auto& summe = summen[modell - 1];
-    if (summe && !std::isnan(*summe) && (bestes == 0 || *summe < kleinste)) {
+    const auto& summe = summen[modell - Modellnr::Gerade];
+    if (summe && !std::isnan(*summe) && (bestes == Modellnr::Keins || *summe < kleinste)) {
       bestes = modell;
       kleinste = *summe;
     }

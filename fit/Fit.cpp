@@ -64,6 +64,7 @@ TFitVorgabe OhneAusreisser(TFitVorgabe vorgabe) {
 
 std::string_view Fehlerarten(uint8_t art) {
   static constexpr std::string_view Namen[] = {"Absolut", "Relativ in %", "Wurzel", "XY-Individuell"};
+  static_assert(std::size(Namen) == Fehlermodusanzahl);
   return art < std::size(Namen) ? Namen[art] : std::string_view();
 }
 

@@ -15,7 +15,7 @@ constexpr std::size_t NebeneinanderAb = 1000;
 } // namespace
 
 void FuerJedesModell(std::size_t paare, const std::function<void(uint8_t)>& arbeit, const std::atomic<bool>* abbrechen) {
-  std::atomic<int> naechstes{1};
+  std::atomic<int> naechstes{Modellnr::Gerade};
   const auto arbeiten = [&] {
     for (int m = naechstes++; m <= Modellanzahl; m = naechstes++) {
       if (abbrechen && *abbrechen) return;

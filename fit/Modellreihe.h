@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-// arbeit(modell) for modell = 1..17 until abbrechen is set (checked before each model); from
+// arbeit(modell) for every model, Modellnr::Gerade to Modellanzahl, until abbrechen is set (checked before each model); from
 // 1000 up to ParallelAb pairs two threads take the next model in turn, otherwise one does all
 // (below: a thread costs more than it saves; above: each fit shares its own work). arbeit must
 // be safe to run for two models at once.

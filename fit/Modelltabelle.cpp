@@ -146,4 +146,4 @@ static_assert(std::size(Modelltabelle) == Modellanzahl + 1, "one row per model a
 
 } // namespace
 
-const TModellzeile& Modellzeile(uint8_t modell) { return Modelltabelle[modell <= Modellanzahl ? modell : 0]; }
+const TModellzeile& Modellzeile(uint8_t modell) { return Modelltabelle[modell <= Modellanzahl ? modell : uint8_t{Modellnr::Keins}]; }

@@ -147,7 +147,7 @@ std::vector<TBewertung> Modellvergleich(std::span<const double> x, std::span<con
                                         const std::atomic<bool>* abbrechen) {
   std::array<std::optional<TBewertung>, Modellanzahl> zeilen;
   FuerJedesModell(std::min(x.size(), y.size()), [&](uint8_t modell) {
-    auto& zeile = zeilen[static_cast<std::size_t>(modell - 1)];
+    auto& zeile = zeilen[static_cast<std::size_t>(modell - Modellnr::Gerade)];
     zeile = Bewerten(x, y, modell, parameter);
     if (fertig) fertig(*zeile);
   }, abbrechen);

@@ -15,7 +15,7 @@ enum : uint8_t {
 } // namespace Operationsart
 
 struct TOperation {
-  uint8_t Art = 0; // Operationsart
+  uint8_t Art = Operationsart::Sortieren;
   double Wert = 0; // the value field "Wert", 0 when empty
   bool Option = false; // the operation check box
 };

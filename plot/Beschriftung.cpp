@@ -67,7 +67,10 @@ void Strich(TLeinwand& l, const TAchsenlage& lage, const TDiagrammEinstellungen&
                    ZahlFormatiert(s.Wert, Achsenformat(r.Zahlformat, lage.kommastellen)), 0);
 }
 
-// The pixel offset of a marker line; false when infinite axis limits leave it undefined.
+// The pixel offset of a marker line from its fraction of the axis range, taken in 64-bit floats
+// as marker lines are placed; the points (WeltZuPixel) divide in extended precision, so a line
+// may lie a pixel beside a point of the same value. False when infinite axis limits leave the
+// offset undefined.
 bool Versatz(Extended anteil, int32_t feld, int32_t& pixel) {
   const Extended v = anteil * feld;
   if (!std::isfinite(v)) return false;
@@ -90,7 +93,7 @@ void Markierungslinie(TLeinwand& l, const TAchsenlage& lage, const TLinie& linie
 // The given marker lines (at most the three slots), and for each that carries "Schnitt" the
 // line through its cut point with the curve: the working list may hold a fourth line.
 std::vector<TLinie> Linienliste(const TDiagrammEinstellungen& r, const TFitErgebnis* fit) {
-  std::vector<TLinie> linien(r.Linien.begin(), r.Linien.begin() + std::min<int>(r.LinienAnzahl, 3));
+  std::vector<TLinie> linien(r.Linien.begin(), r.Linien.begin() + std::min<std::size_t>(r.LinienAnzahl, r.Linien.size()));
   if (!fit) return linien;
   const std::size_t gegeben = linien.size();
   for (std::size_t i = 0; i < gegeben; ++i) {

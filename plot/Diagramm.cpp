@@ -8,7 +8,6 @@
 #include "core/Typen.h"
 #include "fit/Fit.h"
 #include "fit/Formel.h"
-#include "fit/Modelle.h"
 #include "operations/Analysis.h"
 #include "operations/Arrayoperationen.h"
 #include "operations/Sortierung.h"
