@@ -100,6 +100,7 @@ TEST(Fakultaet, WrapAroundIn32BitBinomialUndGamma) {
 }
 
 TEST(Funktion, ArtenModiUndFehler) {
+  // Kinds by their bytes: the high bit does not count, 0, 5 and 7 are the identity.
   const std::tuple<uint8_t, int8_t, double, double> faelle[] = {
       {0, 0, 2.5, 2.5},   {5, 0, 2.5, 2.5},  {7, 0, 2.5, 2.5},  {1, 0, 1, std::sin(1.0)},
       {1, 0, 1e19, 0},    {129, 0, 1, std::sin(1.0)},           {2, 0, 0, 1},
@@ -109,13 +110,16 @@ TEST(Funktion, ArtenModiUndFehler) {
   };
   for (const auto& [art, modus, x, wert] : faelle)
     EXPECT_EQ(Funktion(art, modus, x), wert) << int(art) << " " << int(modus) << " " << x;
-  EXPECT_NEAR(Funktion(6, -1, 3), (std::log(2.0) - 1.0 / 48 + 0.25) * 2, 1e-15);
+  EXPECT_NEAR(Funktion(Funktionsart::Gamma, -1, 3), (std::log(2.0) - 1.0 / 48 + 0.25) * 2, 1e-15);
   const double y = 1.5;
-  EXPECT_NEAR(Funktion(6, -1, 2.5), (std::log(y) - 1 / 12.0 / y / y + 0.5 / y) * Gamma(2.5), 1e-15);
+  EXPECT_NEAR(Funktion(Funktionsart::Gamma, -1, 2.5), (std::log(y) - 1 / 12.0 / y / y + 0.5 / y) * Gamma(2.5),
+              1e-15);
   ErwarteMeldungen({
-      {[] { Funktion(3, 0, 0); }, DivisionDurchNull}, {[] { Funktion(3, 0, -1); }, Ungueltig},
-      {[] { Funktion(4, 0, -1); }, Ungueltig},        {[] { Funktion(2, 0, 710); }, Ueberlauf},
-      {[] { Gamma(172.5); }, Ueberlauf},              {[] { Binomial(1e300, 2); }, Ungueltig},
+      {[] { Funktion(Funktionsart::Logarithmus, 0, 0); }, DivisionDurchNull},
+      {[] { Funktion(Funktionsart::Logarithmus, 0, -1); }, Ungueltig},
+      {[] { Funktion(Funktionsart::Quadratwurzel, 0, -1); }, Ungueltig},
+      {[] { Funktion(Funktionsart::EHoch, 0, 710); }, Ueberlauf},
+      {[] { Gamma(172.5); }, Ueberlauf}, {[] { Binomial(1e300, 2); }, Ungueltig},
       // A whole argument beyond 64-bit integers cannot take the factorial path: invalid operation.
       {[] { Gamma(1e200); }, Ungueltig},
   });

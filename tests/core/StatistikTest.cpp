@@ -26,12 +26,12 @@ void ErwarteGleich(std::initializer_list<std::pair<double, double>> faelle) {
 TEST(Statistik, LeereReiheEinWertUndBeispielreiheMitDivisorN) {
   // No value to report: 0, without reading outside the series.
   ErwarteGleich({{Summe(leer), 0}, {Produkt(leer), 1}, {Mittelwert(leer), 0},
-                 {MittelwertArt(leer, 1), 0}, {Standardabweichung(leer), 0},
+                 {MittelwertArt(leer, Mittelwertart::Geometrisch), 0}, {Standardabweichung(leer), 0},
                  {MittlereSchrittweite(leer), 0}, {MaxStelle(leer), -1}, {MinStelle(leer), -1},
                  {Betragspotenzsumme(leer, 2), 0}, {MaxWert(leer), 0}, {MinWert(leer), 0},
                  {BetragMax(leer), 0}});
   const TVektor v = {-3}, negativ = {-3, -1, -2};
-  ErwarteGleich({{Mittelwert(v), -3}, {MittelwertArt(v, 1), 3}, {Standardabweichung(v), 0},
+  ErwarteGleich({{Mittelwert(v), -3}, {MittelwertArt(v, Mittelwertart::Geometrisch), 3}, {Standardabweichung(v), 0},
                  {Standardabweichung(TVektor{0.1}), 0}, {MittlereSchrittweite(v), 0},
                  {MaxWert(v), -3}, {BetragMax(v), 3}, {Mittelwert(reihe), 5},
                  {Standardabweichung(reihe), 2}, {MittlereSchrittweite(reihe), 1},
@@ -51,15 +51,15 @@ TEST(Statistik, LeereReiheEinWertUndBeispielreiheMitDivisorN) {
 TEST(Statistik, FernAbVonNullUeberlaufUndNaN) {
   EXPECT_NEAR(Standardabweichung(TVektor{1e12 + 1, 1e12 + 2, 1e12 + 3}), std::sqrt(2.0 / 3), 1e-12);
   // The geometric mean drops the sign.
-  EXPECT_NEAR(MittelwertArt(TVektor{1, 10, 100}, 1), 10, 1e-13);
-  EXPECT_NEAR(MittelwertArt(TVektor{-2, 8}, 1), 4, 1e-14);
+  EXPECT_NEAR(MittelwertArt(TVektor{1, 10, 100}, Mittelwertart::Geometrisch), 10, 1e-13);
+  EXPECT_NEAR(MittelwertArt(TVektor{-2, 8}, Mittelwertart::Geometrisch), 4, 1e-14);
   const TVektor gross = {1e200, 1e200};
   ErwarteGleich({{Standardabweichung(TVektor{1e15, 1e15, 1e15}), 0}, {Standardabweichung(gross), 0},
-                 {MittelwertArt(TVektor{0, 5}, 1), 0}, {MittelwertArt(reihe, 0), 5},
+                 {MittelwertArt(TVektor{0, 5}, Mittelwertart::Geometrisch), 0}, {MittelwertArt(reihe, Mittelwertart::Arithmetisch), 5},
                  {MittelwertArt(reihe, 2), 0}, {MittelwertArt(reihe, 7), 0},
                  {MittlereSchrittweite(TVektor{-DBL_MAX, DBL_MAX, 0}), DBL_MAX}});
   // Overflow reaches the caller, NaN is passed through.
-  EXPECT_EQ(Meldung([&] { MittelwertArt(gross, 1); }), Ueberlauf);
+  EXPECT_EQ(Meldung([&] { MittelwertArt(gross, Mittelwertart::Geometrisch); }), Ueberlauf);
   EXPECT_EQ(Meldung([&] { Produkt(gross); }), Ueberlauf);
   EXPECT_EQ(Meldung([] { Standardabweichung(TVektor{1e200, -1e200}); }), Ueberlauf);
   EXPECT_EQ(Meldung([&] { Summe(TVektor{DBL_MAX, DBL_MAX}); }), Ueberlauf);

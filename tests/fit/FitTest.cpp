@@ -46,9 +46,9 @@ TEST(Fit, BekannteKoeffizienten) {
   const auto [x, y] = Punkte21([](int i) { return 1.5 + 4 * std::exp(-0.7 * i * 0.25); });
   const double nan = std::numeric_limits<double>::quiet_NaN(), a = (4.0 / 3) / (1839.6875 / 3);
   const std::vector<double> start = {4, 5, 6, 7, 8, 9, 10, 11};
-  const TFitVorgabe gestartet = Gestartet(2, {4, 5, 6, 7, 8, 9, 10, 11});
+  const TFitVorgabe gestartet = Gestartet(Modellnr::Exponentiell, {4, 5, 6, 7, 8, 9, 10, 11});
   const TFitVorgabe ausreisser{.Modell = Modellnr::Gerade, .Ausreisser = true, .Prozent = 100};
-  const auto schaetzung = StartwerteSchaetzen(X3, Y3, 2, {}).Werte;
+  const auto schaetzung = StartwerteSchaetzen(X3, Y3, Modellnr::Exponentiell, {}).Werte;
   const auto fest = [](uint8_t i) { TFitVorgabe v = Vorgabe(Modellnr::Gerade); v.Fix.Setze(i, true); return v; };
   // Name, points, request, parameters, the first coefficients and their tolerance (none for a
   // fixed coefficient: it keeps its start value exactly).
@@ -63,7 +63,7 @@ TEST(Fit, BekannteKoeffizienten) {
       {"ohne Schritte gestartet", X3, Y3, gestartet, {10, 0, 1e-9}, start, 0},
       // A sum that is not a number stops with the last accepted coefficients.
       {"NaN in y", X3, {1, nan, 5}, gestartet, Standard, start, 0},
-      {"exakte Startwerte", X3, Y3, Gestartet(5, {1, 2}), Standard, {1, 2}, 0},
+      {"exakte Startwerte", X3, Y3, Gestartet(Modellnr::Polynom, {1, 2}), Standard, {1, 2}, 0},
       {"Exponentiell", x, y, Vorgabe(Modellnr::Exponentiell), Standard, {4, -0.7, 1.5}, 1e-6},
       // "Schritte" -1 is 4294967295 as an unsigned count: the loop ends by convergence.
       {"Schritte -1", x, y, Vorgabe(Modellnr::Exponentiell), {10, -1, 1e-9}, {4, -0.7, 1.5}, 1e-6},
@@ -80,7 +80,7 @@ TEST(Fit, BekannteKoeffizienten) {
           << name << " Koeffizient " << i;
   }
   EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(Modellnr::Exponentiell), Standard)), 1e-12L);
-  EXPECT_EQ(Fit(X3, Y3, Gestartet(5, {1, 2}), Standard).Restsumme, 0);
+  EXPECT_EQ(Fit(X3, Y3, Gestartet(Modellnr::Polynom, {1, 2}), Standard).Restsumme, 0);
   const TFitErgebnis gerade = Fit(X3, Y3, Vorgabe(Modellnr::Gerade), Standard);
   EXPECT_TRUE(gerade.Restsumme == 0 && gerade.Koeffizienten.Fehler[0] == 0);
   const auto fehler = Fit(X3, Y3, {.Modell = Modellnr::Gerade, .DY = 0.3}, Standard).Koeffizienten.Fehler;
@@ -100,25 +100,25 @@ TEST(Fit, ErgebnisIstEndlichOderEinFehler) {
       {{0, 1e300}, {0, 1e300}, Vorgabe(Modellnr::Gauss), Ueberlauf}, {{1, 2, 3}, {-1e308, 0, 1e308}, Vorgabe(Modellnr::Poisson), Ueberlauf},
       {{1, 2, 3}, {-1e308, 0, 1e308}, Vorgabe(Modellnr::Exponentiell), Ueberlauf},
       // u < 0: the root entries divide by 0.
-      {X3, {1, 2, 3}, Gestartet(14, {-9, 1, 1, 2}), DivisionDurchNull},
+      {X3, {1, 2, 3}, Gestartet(Modellnr::Brechzahl, {-9, 1, 1, 2}), DivisionDurchNull},
       // Many points are shared between threads: a fault met by the helper ends the fit just
       // so (the last x is 0: b/x² divides by 0 there).
-      {viele, einsen, Gestartet(14, {1, 1, 1, 2}), DivisionDurchNull},
+      {viele, einsen, Gestartet(Modellnr::Brechzahl, {1, 1, 1, 2}), DivisionDurchNull},
   };
   for (const auto& [x, y, v, meldung] : faelle) EXPECT_EQ(Ausgang(x, y, v), meldung) << int(v.Modell);
   // Typed start values: the estimate that would overflow is not made.
-  EXPECT_EQ(Meldung([] { Fit(TVektor{0, 1e155}, TVektor{0, 1}, Gestartet(3, {1, 0, 1, 0, 1, 1, 1, 1}), Standard); }), "");
+  EXPECT_EQ(Meldung([] { Fit(TVektor{0, 1e155}, TVektor{0, 1}, Gestartet(Modellnr::Gauss, {1, 0, 1, 0, 1, 1, 1, 1}), Standard); }), "");
 }
 
 TEST(Fit, BeschaedigteParameterWirkenWieDieVorgabe) {
   // With a factor of 1 a failing step would repeat for ever.
   const auto [x, y] = Punkte21([](int i) { return std::sin(1.3 * i * 0.25); });
-  const TFitErgebnis start{.Modell = Modellnr::Sinus, .Koeffizienten = StartwerteSchaetzen(x, y, 6, {})};
+  const TFitErgebnis start{.Modell = Modellnr::Sinus, .Koeffizienten = StartwerteSchaetzen(x, y, Modellnr::Sinus, {})};
   EXPECT_LT(Quadratsumme(x, y, Fit(x, y, Vorgabe(Modellnr::Sinus), {1, 200, 1e-9})), Quadratsumme(x, y, start));
   // Without a positive normal bound lambda shrinks to 0 and a failing step repeats for ever.
   TVektor x10, y10(10, 0.0);
   for (int i = 1; i <= 10; ++i) x10.push_back(i);
-  TFitVorgabe v = Gestartet(13, {0, -1.5, 2, 0.5, 0, -1.5, 1, 1.5});
+  TFitVorgabe v = Gestartet(Modellnr::Doppelgauss, {0, -1.5, 2, 0.5, 0, -1.5, 1, 1.5});
   v.Fix.Setze(4, true);
   const std::string vorgabe = Ausgang(x10, y10, v, {2147483647, 1000, 1e-9});
   for (const double grenze : {0.0, -1.0, 1e-310, std::nan(""), HUGE_VAL, -HUGE_VAL})
@@ -150,7 +150,7 @@ TEST(Fit, SchrittAusreisserUndFehler) {
   EXPECT_EQ(gleichX, (TVektor{0, 1, 2, 3}));
   // The names of the error modes and the error of a point.
   const char* const arten[] = {"Absolut", "Relativ in %", "Wurzel", "XY-Individuell"};
-  for (uint8_t art = 0; art < 4; ++art) EXPECT_EQ(Fehlerarten(art), arten[art]);
+  for (uint8_t art = 0; art < Fehlermodusanzahl; ++art) EXPECT_EQ(Fehlerarten(art), arten[art]);
   // Mode, y and the error of the point for d = 2; an unknown mode takes d.
   const double punkte[][3] = {{0, -8, 2}, {1, -8, -0.16}, {2, -16, 8}, {3, -8, -16}, {7, -8, 2}};
   for (const auto& [art, wert, fehler] : punkte) EXPECT_EQ(Punktfehler(uint8_t(art), 2, wert), fehler) << art;

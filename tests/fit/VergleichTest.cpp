@@ -41,7 +41,7 @@ TEST(Modellvergleich, GeradeGewinntNachAICcUndPolierenVerbessertNur) {
   EXPECT_GE(kleinereSummen, 2);
 }
 
-// The criteria from n, p and S, by hand: AIC = n·ln(S/n) + 2p, AICc = AIC + 2p(p+1)/(n-p-1),
+// S/(n - p) and the criteria from n, p and S, by hand: AIC = n·ln(S/n) + 2p, AICc = AIC + 2p(p+1)/(n-p-1),
 // BIC = n·ln(S/n) + p·ln n; defined only for n > p + 1.
 TEST(Modellvergleich, KriterienVonHand) {
   struct TFall { std::size_t n; int p; long double s; bool vergleichbar; double streuung, aic, aicc, bic; };

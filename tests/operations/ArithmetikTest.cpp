@@ -86,10 +86,10 @@ TEST(Arrayoperationen, MultiplizierenDividierenDezibelDeltaSchrittweitePotenz) {
 }
 
 // The array routines as the dispatcher calls them.
-TEST(SpaltenOperation, WieDieAufruferSieNutzenAnzahlenUndFehler) {
+TEST(SpaltenOperation, AnzahlenUndFehler) {
   // The vector, the operation, the count and what it leaves (within the tolerance; 0: exactly):
-  // the squares of the statistics, the rescaling of the renderer, the logarithm to the axis base
-  // (a base below 1 means the natural logarithm), then counts.
+  // squares, a decimal rescaling, the logarithm to a base (below 1 the natural logarithm), then
+  // counts.
   const std::tuple<TVektor, TOperation, int, TVektor, double> faelle[] = {
       {{1, -2, 3}, Op(Art::Potenzieren, 2), 3, {1, 4, 9}, 0},
       {{1, 4, 9}, Op(Art::Multiplizieren, 0.001), 3, {0.001, 0.004, 0.009}, 1e-17},
@@ -116,7 +116,7 @@ TEST(SpaltenOperation, WieDieAufruferSieNutzenAnzahlenUndFehler) {
 }
 
 TEST(PaarOperation, ExtremaUndGemeinsameLaengeFuerPaarformen) {
-  // The extrema as the start value search uses them; the vectors keep their length.
+  // The extrema of the pairs; the vectors keep their length.
   TVektor x = {1, 2, 3, 4, 5}, y = {1, 3, 2, 4, 1};
   const TPaarAnzahl n = PaarOperation(x, y, Op(Art::ExtremaFinden));
   EXPECT_EQ(std::pair(n.X, n.Y), std::pair(3, 3));

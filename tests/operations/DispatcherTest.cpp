@@ -16,7 +16,7 @@ const TStringListe KeineDatenEins = {"Keine Daten in der ersten Spalte vorhanden
 const TStringListe KeineDatenZwei = {
     "In der ersten und zweiten Spalte müssen Daten vorhanden sein"};
 
-TEST(OperationAusfuehren, FehlendeDatenMeldenUndLassenDieAusgabeStehen) {
+TEST(OperationAusfuehren, FehlendeDatenMeldenFourierNurAngekuendigt) {
   EXPECT_EQ(Schritte(Modell({"1", "2"}), {{Art::Integration}}).Meldungen, KeineDatenZwei);
   // Outside the two-column set an empty column 1 is reported even with data in column 2.
   EXPECT_EQ(Schritte(Modell({}, {"1"}), {{Art::Multiplizieren}}).Meldungen, KeineDatenEins);

@@ -8,7 +8,9 @@
 
 namespace {
 
-TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
+// The plain fields are driven through the plot window's controls (FelderImDatensatz); here the
+// defaults for unusable texts, the lines and what the record keeps of its own.
+TEST(Diagrammaufnahme, SonderfaelleDerFelder) {
   struct { const char* name; void (*aendern)(TPlotfelder&); bool (*pruefen)(const TDiagrammEinstellungen&); }
   const faelle[] = {
       {"Beschriftung aus", [](auto& f) { f.Beschriftung = false; }, [](auto& e) { return !e.Beschriftung; }},
@@ -23,10 +25,11 @@ TEST(Diagrammaufnahme, JedesFeldAusSeinemSteuerelement) {
       {"Tangente", [](auto& f) { f.Tangente = true; f.TangenteX = "x"; }, [](auto& e) { return e.Tangente && e.TangenteX == 0; }},
       {"beide Linien", [](auto& f) { f.Vertikale = f.Horizontale = f.Schnitt = true; f.HorizontaleWert = "4"; },
        [](auto& e) {
-         return e.LinienAnzahl == 2 && e.Linien[0].Art == 0 && e.Linien[0].Text == "x" && e.Linien[1].Art == 1 &&
+         return e.LinienAnzahl == 2 && e.Linien[0].Art == Linienart::Vertikal && e.Linien[0].Text == "x" &&
+                e.Linien[1].Art == Linienart::Horizontal &&
                 e.Linien[1].Wert == 4 && e.Linien[1].Schnitt;
        }},
-      {"nur die horizontale", [](auto& f) { f.Horizontale = true; }, [](auto& e) { return e.LinienAnzahl == 1 && e.Linien[0].Art == 1; }},
+      {"nur die horizontale", [](auto& f) { f.Horizontale = true; }, [](auto& e) { return e.LinienAnzahl == 1 && e.Linien[0].Art == Linienart::Horizontal; }},
   };
   for (const auto& fall : faelle) {
     TPlotfelder felder;

@@ -59,7 +59,7 @@ TEST(DiagrammZeichnen, Szenen) {
   };
   const auto linien = [](double wert, uint8_t anzahl, uint8_t modell) -> TDiagrammEinstellungen {
     return {.OhneSkala = true, .Fit = {.Modell = modell}, .LinienAnzahl = anzahl,
-            .Linien = {TLinie{0, wert, "x", true}, TLinie{1, 5, "y", true}}};
+            .Linien = {TLinie{Linienart::Vertikal, wert, "x", true}, TLinie{Linienart::Horizontal, 5, "y", true}}};
   };
   const auto ausreisser = [](double prozent) {
     return Schlicht([=](auto& e) { e.Fit.Modell = Modellnr::Gerade; e.Fit.Ausreisser = true; e.Fit.Prozent = prozent; });
@@ -108,13 +108,13 @@ TEST(DiagrammZeichnen, Szenen) {
       {"Kreuz außerhalb", Schlicht([](auto& e) { e.KastenX = 1000; e.KastenY = 1; }), {0, 2}, {0, 2}, {}, {}, {}, {},
        {{"Text", 0}}},
       // Both given lines and both cut lines (the fourth beyond the three slots).
-      {"Linien", linien(1, 2, 1), x4, y4, {}, {}, {"Stift 000000 1 dash", "Text 303 363 x", "Text 40 104 y",
+      {"Linien", linien(1, 2, Modellnr::Gerade), x4, y4, {}, {}, {"Stift 000000 1 dash", "Text 303 363 x", "Text 40 104 y",
        "Text 40 193 y = 3,000", "Text 464 363 x = 2,000"}, {}, {}},
       // Outside [Xmin, Xmax]: neither line nor text. A damaged record with 200 lines draws the
       // three there are.
-      {"Linie außerhalb", linien(99, 2, 1), x4, y4, {}, {}, {}, {"Text 303 363 x"}, {}},
-      {"Linie am Rand", linien(0, 1, 0), x4, y4, {}, {}, {"Text 117 363 x"}, {}, {}},
-      {"200 Linien", linien(99, 200, 0), x4, y4, {}, {}, {}, {}, {{"Text 40 104 y", 1}}},
+      {"Linie außerhalb", linien(99, 2, Modellnr::Gerade), x4, y4, {}, {}, {}, {"Text 303 363 x"}, {}},
+      {"Linie am Rand", linien(0, 1, Modellnr::Keins), x4, y4, {}, {}, {"Text 117 363 x"}, {}, {}},
+      {"200 Linien", linien(99, 200, Modellnr::Keins), x4, y4, {}, {}, {}, {}, {{"Text 40 104 y", 1}}},
       {"nicht endlich", {.Fehlerbalken = true, .Fit = {.DY = 1}}, {nan, 1, inf, 1e308}, {1, nan, -inf, 2}, {}, {}, {},
        {}, {{"Rechteck", 4}}},
   };

@@ -23,7 +23,7 @@ TDiagrammEinstellungen Voll() {
       .Fit = {13, true, 95.5, 0.25, -0.5, 3, {}, true, {1, 2, 3, 4, 5, 6, 7, 8}}, .AchseX = "Zeit",
       .AchseY = "Weg €", .Namen = {"t", "s", "v", "w"}, .XminAn = true, .XmaxAn = true, .YminAn = true,
       .YmaxAn = true, .Xmin = -1.5, .Xmax = 2.5, .Ymin = -3.5, .Ymax = 4.5, .LinienAnzahl = 3,
-      .Linien = {TLinie{0, 1.25, "a", true}, TLinie{1, -2.75, "Höhe", false}, TLinie{2, 1e300, "c", true}},
+      .Linien = {TLinie{Linienart::Vertikal, 1.25, "a", true}, TLinie{Linienart::Horizontal, -2.75, "Höhe", false}, TLinie{2, 1e300, "c", true}},
       .Zahlformat = {9, 6, true}, .FitParameter = {7, -1, 2.5e-7}, .Tangente = true, .TangenteX = 3.25,
       .Formel = true, .Kasten = false, .Chi = false, .Zeichendicke = -3, .KastenX = 6.5, .KastenY = -7.5,
       .LogBasisX = 10, .LogBasisY = 2, .Variation = true, .Zusatz = 2};
@@ -62,7 +62,7 @@ TEST(Diagrammeinstellungen, Residuendiagramm) {
   EXPECT_EQ(e.Ymin, 0);
   EXPECT_EQ(e.Ymax, 2);
   EXPECT_EQ(e.LinienAnzahl, 1);
-  EXPECT_EQ(e.Linien[0], (TLinie{1, 0, "", false}));
+  EXPECT_EQ(e.Linien[0], (TLinie{Linienart::Horizontal, 0, "", false}));
   EXPECT_LT(e.KastenX, 1);
   EXPECT_EQ(e.Fit.Modell, 0);
 }

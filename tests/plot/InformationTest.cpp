@@ -12,7 +12,7 @@ namespace {
 
 const TDiagrammEinstellungen Einstellungen{.Fit = {.Modell = Modellnr::Gerade}, .Zahlformat = {4, 4, false}};
 
-// Model 1 is y = b + a·x.
+// The line is y = b + a·x.
 TFitErgebnis Gerade(double a, double b) { return {.Modell = Modellnr::Gerade, .Koeffizienten = {.Werte = {a, b}}}; }
 
 std::map<int, std::string> AlsTabelle(const TInfofuellung& f) { return {f.Texte.begin(), f.Texte.end()}; }
