@@ -31,7 +31,6 @@ public:
   // Shows the main window, and the welcome window on the very first start.
   void Starten();
 
-  const QString& Programmordner() const { return programmordner_; }
   // The folder "Quarn" for data sets and settings; created on demand (TEAFehler when that
   // fails everywhere).
   QString Datenordner();
